@@ -1,0 +1,2 @@
+// The whole public interface of the astronomical computation.
+#pragma once

@@ -1,0 +1,34 @@
+#include "platform/Look.h"
+
+#include <array>
+
+namespace platform {
+
+QColor ClassicColor(int number) {
+  static constexpr std::array<std::array<int, 3>, 16> palette{{
+      {0, 0, 0},       {0, 0, 128},     {0, 128, 0},   {0, 128, 128},
+      {128, 0, 0},     {128, 0, 128},   {128, 128, 0}, {192, 192, 192},
+      {128, 128, 128}, {0, 0, 255},     {0, 255, 0},   {0, 255, 255},
+      {255, 0, 0},     {255, 0, 255},   {255, 255, 0}, {255, 255, 255},
+  }};
+  const auto& rgb = palette[static_cast<std::size_t>(((number % 16) + 16) % 16)];
+  return QColor(rgb[0], rgb[1], rgb[2]);
+}
+
+void InstallFontSubstitutions() {
+  for (const char* face : {"Verdana", "MS Sans Serif", "Arial", "Tahoma", "Microsoft Sans Serif"}) {
+    QFont::insertSubstitution(QString::fromLatin1(face), QStringLiteral("DejaVu Sans"));
+  }
+  QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif"));
+}
+
+QFont UiFont(const QString& face, double pointSize, bool bold, bool italic, bool underline) {
+  QFont font(face);
+  font.setPointSizeF(pointSize);
+  font.setBold(bold);
+  font.setItalic(italic);
+  font.setUnderline(underline);
+  return font;
+}
+
+}  // namespace platform

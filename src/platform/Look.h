@@ -1,0 +1,38 @@
+// The look shared by every window: positions in twips, the classic 16-colour
+// palette, and the font faces the windows ask for.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+namespace platform {
+
+// Window positions and sizes are designed in twips, 15 to a pixel.
+inline constexpr int TwipsPerPixel = 15;
+constexpr int Px(int twips) { return (twips + (twips >= 0 ? 7 : -7)) / TwipsPerPixel; }
+constexpr int Twips(int pixels) { return pixels * TwipsPerPixel; }
+inline QRect TwRect(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+// Places a control at a designed position given in twips.
+inline void PlaceTw(QWidget* w, int left, int top, int width, int height) {
+  w->setGeometry(TwRect(left, top, width, height));
+}
+
+// The classic 16-colour palette by number: 0 black, 1 navy, 2 green, 3 teal,
+// 4 maroon, 5 purple, 6 olive, 7 silver, 8 grey, 9 blue, 10 lime, 11 aqua,
+// 12 red, 13 fuchsia, 14 yellow, 15 white. Numbers outside 0..15 wrap.
+QColor ClassicColor(int number);
+
+// A font by the face the window design names ("Verdana", "MS Sans Serif"); faces
+// that are not installed are substituted by an installed one (DejaVu Sans).
+QFont UiFont(const QString& face, double pointSize, bool bold = false,
+             bool italic = false, bool underline = false);
+
+// Registers the font substitutions; called once at start-up and by the tests.
+void InstallFontSubstitutions();
+
+}  // namespace platform

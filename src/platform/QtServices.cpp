@@ -1,0 +1,201 @@
+// The Qt implementations of the platform services.
+#include "platform/Services.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include "SiteConfig.h"
+
+namespace platform {
+
+MsgAnswer MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) {
+  return Service<IMessageBox>().Show(text, buttons, icon, title);
+}
+
+bool ShellOpen(const QString& address) { return Service<IShellOpen>().Open(address); }
+
+namespace {
+
+class QtMessageBox final : public IMessageBox {
+ public:
+  MsgAnswer Show(const QString& text, MsgButtons buttons, MsgIcon icon,
+                 const QString& title) override {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title.isEmpty() ? AppTitle : title);
+    box.setText(text);
+    box.setIcon(icon == MsgIcon::Critical      ? QMessageBox::Critical
+                : icon == MsgIcon::Information ? QMessageBox::Information
+                                               : QMessageBox::NoIcon);
+    if (buttons == MsgButtons::YesNo) {
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::Yes);
+    } else {
+      box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    if (buttons == MsgButtons::OK) return MsgAnswer::OK;
+    return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+  }
+};
+
+class QtShellOpen final : public IShellOpen {
+ public:
+  bool Open(const QString& address) override {
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address));
+  }
+};
+
+class QtSettingsStore final : public ISettingsStore {
+ public:
+  QString Get(const QString& application, const QString& section, const QString& name) override {
+    QSettings settings(QStringLiteral("QZ Astrology"), application);
+    return settings.value(section + QLatin1Char('/') + name).toString();
+  }
+  void Save(const QString& application, const QString& section, const QString& name,
+            const QString& value) override {
+    QSettings settings(QStringLiteral("QZ Astrology"), application);
+    settings.setValue(section + QLatin1Char('/') + name, value);
+    settings.sync();
+  }
+};
+
+// "Description (*.ext)|*.ext" -> "Description (*.ext)"
+QString QtFilter(const QString& filter) {
+  const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+  if (bar < 0) return filter;
+  const QString description = filter.left(bar);
+  const QString pattern = filter.mid(bar + 1);
+  if (description.contains(pattern)) return description;
+  return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
+std::optional<QString> RunFileDialog(const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(QApplication::activeWindow(), request.title);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setNameFilter(QtFilter(request.filter));
+  if (!request.defaultExt.isEmpty()) dialog.setDefaultSuffix(request.defaultExt);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+  if (!request.fileName.isEmpty()) {
+    const QFileInfo info(request.fileName);
+    if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());
+    dialog.selectFile(info.fileName());
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QDir::cleanPath(dialog.selectedFiles().constFirst());
+}
+
+class QtFileDialogs final : public IFileDialogs {
+ public:
+  std::optional<QString> ShowOpen(const FileDialogRequest& request) override {
+    return RunFileDialog(request, false);
+  }
+  std::optional<QString> ShowSave(const FileDialogRequest& request) override {
+    return RunFileDialog(request, true);
+  }
+};
+
+class QtPrinter final : public IPrinter {
+ public:
+  QPrinter& CurrentPrinter() override { return printer_; }
+  bool ShowPrinterDialog(bool noPageRange, bool noPrintToFile) override {
+    QPrintDialog dialog(&printer_, QApplication::activeWindow());
+    QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
+    if (noPageRange) options &= ~(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection);
+    if (noPrintToFile) options &= ~QAbstractPrintDialog::PrintToFile;
+    dialog.setOptions(options);
+    return dialog.exec() == QDialog::Accepted;
+  }
+
+ private:
+  QPrinter printer_{QPrinter::HighResolution};
+};
+
+class QtClock final : public IClock {
+ public:
+  QDateTime Now() override { return QDateTime::currentDateTime(); }
+};
+
+class QtRandom final : public IRandom {
+ public:
+  void Randomize() override {
+    generator_.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+  }
+  float Rnd() override {
+    // generateDouble is in [0, 1); rounding to float may reach 1.0f, so keep below it.
+    const float r = static_cast<float>(generator_.generateDouble());
+    return r < 1.0f ? r : 0.99999994f;
+  }
+
+ private:
+  QRandomGenerator generator_{1u};
+};
+
+class QtSingleInstance final : public ISingleInstance {
+ public:
+  bool Acquire() override {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) folder = QDir::tempPath();
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty()) user = QStringLiteral("user");
+    lock_ = std::make_unique<QLockFile>(folder + QStringLiteral("/ormandel-") + user + QStringLiteral(".lock"));
+    lock_->setStaleLockTime(0);
+    return lock_->tryLock(0);
+  }
+
+ private:
+  std::unique_ptr<QLockFile> lock_;
+};
+
+// Our lookup component: opens the home site's place search in the browser.
+class ShellLocationLookup final : public ILocationLookup {
+ public:
+  void Lookup(const QString& query, const QString& homeSite) override {
+    QUrl url(homeSite);
+    QUrlQuery q;
+    q.addQueryItem(QStringLiteral("place"), query);
+    url.setQuery(q);
+    ShellOpen(url.toString(QUrl::FullyEncoded));
+  }
+};
+
+class QtLocationLookupFactory final : public ILocationLookupFactory {
+ public:
+  std::unique_ptr<ILocationLookup> Create() override { return std::make_unique<ShellLocationLookup>(); }
+};
+
+}  // namespace
+
+template <>
+std::unique_ptr<IMessageBox> MakeQtService<IMessageBox>() { return std::make_unique<QtMessageBox>(); }
+template <>
+std::unique_ptr<IShellOpen> MakeQtService<IShellOpen>() { return std::make_unique<QtShellOpen>(); }
+template <>
+std::unique_ptr<ISettingsStore> MakeQtService<ISettingsStore>() { return std::make_unique<QtSettingsStore>(); }
+template <>
+std::unique_ptr<IFileDialogs> MakeQtService<IFileDialogs>() { return std::make_unique<QtFileDialogs>(); }
+template <>
+std::unique_ptr<IPrinter> MakeQtService<IPrinter>() { return std::make_unique<QtPrinter>(); }
+template <>
+std::unique_ptr<IClock> MakeQtService<IClock>() { return std::make_unique<QtClock>(); }
+template <>
+std::unique_ptr<IRandom> MakeQtService<IRandom>() { return std::make_unique<QtRandom>(); }
+template <>
+std::unique_ptr<ISingleInstance> MakeQtService<ISingleInstance>() { return std::make_unique<QtSingleInstance>(); }
+template <>
+std::unique_ptr<ILocationLookupFactory> MakeQtService<ILocationLookupFactory>() {
+  return std::make_unique<QtLocationLookupFactory>();
+}
+
+}  // namespace platform
