@@ -1,0 +1,50 @@
+// The birth record and the tables that the calculators, the windows and the chart
+// documents share. They live for the whole run; every chart run overwrites them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace astro {
+
+// The birth data of the current chart, in local clock time as entered.
+struct BirthRecordData {
+  std::string BirthName;
+  std::int16_t BirthMonth = 0;  // 1..12
+  std::int16_t BirthDay = 0;    // 1..31
+  std::int16_t BirthYear = 0;   // 1901..2050
+  std::int16_t BirthHour = 0;   // 0..23
+  std::int16_t BirthMinute = 0; // 0..59
+  std::int16_t TzHours = 0;     // unsigned zone amount: whole hours
+  std::int16_t TzMinutes = 0;   // 0 or 30
+  std::int16_t LongDegree = 0;
+  std::int16_t LongMinute = 0;
+  std::int16_t LatDegree = 0;
+  std::int16_t LatMinute = 0;
+  bool IsEast = false;
+  bool IsSouth = false;
+  bool IsDST = false;
+  std::string BirthCity;
+  std::string BirthState;
+  std::string BirthCountry;
+};
+
+inline BirthRecordData BirthRecord;
+
+// The selected zone's signed amounts to add to local time for universal time.
+inline std::string TzHoursText;
+inline std::string TzMinutesText;
+
+// 0..9 "Sun" .. "Ascendant"; " (R) " appended to Mercury..Saturn when retrograde.
+inline std::array<std::string, 11> PlanetNames;
+// 0..11 "Ari" .. "Pis".
+inline std::array<std::string, 13> SignAbbrevs;
+// 0..7 "Sun" .. "Asc"; slot 8 stays empty.
+inline std::array<std::string, 9> PositionNames;
+// 0..7 position texts of the Sun .. Saturn and the ascendant ("05 Ari 07"); slot 8 stays empty.
+inline std::array<std::string, 9> PlanetPositions;
+// Full English name of the Moon's sign.
+inline std::string RashiName;
+
+}  // namespace astro
