@@ -1,0 +1,6 @@
+// The roads into the exit screen that windows of both subsystems take: closing
+// the input window or the main window shows it; the chart run hides it again.
+#pragma once
+
+void ShowExitScreen();
+void HideExitScreen();
