@@ -1,0 +1,129 @@
+#include "astro/modEphemeris_WesternHelpers.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace astro {
+
+namespace {
+
+// Floor of a real quotient of two whole numbers, in exact integer arithmetic.
+long long FloorDiv(long long a, long long b) {
+  long long q = a / b;
+  if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+  return q;
+}
+
+double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
+
+// Beyond this many periods the plain loops would take too long; fmod is exact.
+constexpr double kLoopPeriods = 4096.0;
+
+}  // namespace
+
+namespace detail {
+
+std::string WholeText(double value) {
+  if (value == 0.0) return "0";  // also turns -0 into "0"
+  char buffer[400];
+  std::snprintf(buffer, sizeof buffer, "%.0f", value);
+  return buffer;
+}
+
+double ReduceBelow(double value, double period, bool inclusive) {
+  // Also catches +infinity and NaN, which fmod turns into NaN.
+  if (!(value <= period * kLoopPeriods)) value = std::fmod(value, period);
+  while (inclusive ? value >= period : value > period) value -= period;
+  return value;
+}
+
+double RaiseAboveZero(double value, double period) {
+  if (!(value >= -period * kLoopPeriods)) value = std::fmod(value, period);
+  while (value < 0) value += period;
+  return value;
+}
+
+}  // namespace detail
+
+double JulianDayNumber(int month, int day, int year) {
+  const long long m = 12LL * (static_cast<long long>(year) + 4800) + month - 3;
+  long long j = day + FloorDiv(365 * m + 7 + 2 * (m - 12 * FloorDiv(m, 12)), 12) + FloorDiv(m, 48) - 32083;
+  if (j > 2299171) j += FloorDiv(m, 4800) - FloorDiv(m, 1200) + 38;
+  return static_cast<double>(j);
+}
+
+std::string JDToDateText(double jd) {
+  using std::floor;
+  double l = floor(jd + 0.5) + 68569;
+  const double n = floor(4 * l / 146097);
+  l = l - floor((146097 * n + 3) / 4);
+  const double i = floor(4000 * (l + 1) / 1461001);
+  l = l - floor(1461 * i / 4) + 31;
+  const double j = floor(80 * l / 2447);
+  const double day = l - floor(2447 * j / 80);
+  l = floor(j / 11);
+  const double month = j + 2 - 12 * l;
+  const double year = 100 * (n - 49) + i + l;
+  return "(M/D/Y) " + detail::WholeText(month) + "/" + detail::WholeText(day) + "/" +
+         detail::WholeText(year);
+}
+
+double SiderealTime(double t0, double ut) {
+  double g = 6.697374558 + 2400.051336 * t0 + 0.000025862 * t0 * t0 + 1.002737909 * ut;
+  g = detail::RaiseAboveZero(g, 24.0);
+  return detail::ReduceBelow(g, 24.0, false);  // exactly 24 stays 24
+}
+
+double ATan2(double y, double x) {
+  if (x > 0) return std::atan(y / x);
+  if (x < 0) return Sgn(y) * (Pi - std::atan(std::fabs(y / x)));
+  return y == 0 ? 0.0 : Sgn(y) * HalfPi;
+}
+
+double ArcSin(double x) {
+  if (std::fabs(x) == 1.0) return Sgn(x) * HalfPi;
+  return std::atan(x / std::sqrt(1 - x * x));
+}
+
+void EclipticToEquatorial(double lon, double lat, double eps) {
+  lon *= DegToRad;
+  lat *= DegToRad;
+  eps *= DegToRad;
+  EquatorialDec =
+      ArcSin(std::sin(lat) * std::cos(eps) + std::cos(lat) * std::sin(eps) * std::sin(lon)) * RadToDeg;
+  double a = ATan2(std::sin(lon) * std::cos(eps) - std::tan(lat) * std::sin(eps), std::cos(lon)) * RadToDeg;
+  if (a < 0) a += 360;
+  EquatorialRA = a / 15;
+}
+
+void EquatorialToEcliptic(double ra, double dec, double eps) {
+  const double a = 15 * ra * DegToRad;
+  dec *= DegToRad;
+  eps *= DegToRad;
+  double l = ATan2(std::sin(a) * std::cos(eps) + std::tan(dec) * std::sin(eps), std::cos(a)) * RadToDeg;
+  if (l < 0) l += 360;
+  EclipticLongitude = l;
+}
+
+std::string FormatLongitude(double lon) {
+  const double v = std::fabs(lon);
+  double d = std::floor(v);
+  const double minutes = 60 * (v - d);
+  const double m = std::floor(minutes);
+  const double s = std::floor(60 * (minutes - m));
+  const double k = std::floor(d / 30);
+  // Repeated subtraction of 30 from a whole number is exact, and so is fmod.
+  if (d >= 30) d = std::fmod(d, 30.0);
+  std::string code;
+  if (k >= 0 && k < 12) code = ZodiacCodes.substr(static_cast<std::size_t>(k) * 3, 3);
+  return detail::WholeText(d) + "\u00B0 " + detail::WholeText(m) + "' " + detail::WholeText(s) + "\" " + code;
+}
+
+double AyanamsaJ2000(double t) {
+  const double node = 125.044555 - 1934.1361849 * t + 0.0020762 * t * t;
+  const double sun = 280.466449 + 36000.7698231 * t + 0.0003106 * t * t;
+  const double p = 17.23 * std::sin(node * DegToRad) + 1.27 * std::sin(sun * DegToRad);
+  return (p - (5025.64 * t + 1.11 * t * t) - 85886.27) / 3600;
+}
+
+}  // namespace astro

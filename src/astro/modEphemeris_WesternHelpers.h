@@ -1,0 +1,72 @@
+// Numerical helpers shared by the calculators: Julian Day Number and its inverse as
+// text, Greenwich mean sidereal time, the arctangent and arcsine variants, the
+// ecliptic/equatorial conversions, the longitude text and the J2000 ayanamsa.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace astro {
+
+// The conversion factors and pi are the 15-significant-digit decimals the program
+// has always used, deliberately not full-precision pi/180 and 180/pi.
+inline constexpr double DegToRad = 0.0174532925199433;
+inline constexpr double RadToDeg = 57.2957795130823;
+inline constexpr double Pi = 3.14159265358979;
+inline constexpr double HalfPi = 1.5707963267949;
+inline constexpr double TwoPi = 6.28318530717958;
+
+// Three letters per sign, Aries to Pisces; sign k starts at character 3k (from 0).
+inline constexpr std::string_view ZodiacCodes = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+// Outputs of the coordinate conversions, overwritten by each call.
+inline double EquatorialRA = 0.0;       // hours, 0..24
+inline double EquatorialDec = 0.0;      // degrees
+inline double EclipticLongitude = 0.0;  // degrees, 0..360
+
+// Julian Day Number (the day number of the date's noon), Julian calendar up to
+// 4 October 1582 and Gregorian from 15 October 1582.
+double JulianDayNumber(int month, int day, int year);
+
+// "(M/D/Y) " followed by month/day/year of the Gregorian date of jd.
+std::string JDToDateText(double jd);
+
+// Greenwich mean sidereal time in hours (0..24) for t0 Julian centuries from J2000.0
+// to 0h UT of the date and ut hours of universal time (any value).
+double SiderealTime(double t0, double ut);
+
+// Two-argument arctangent in radians; y = 0 with negative x gives 0, not pi.
+double ATan2(double y, double x);
+
+// Arcsine in radians through the arctangent; exactly +-HalfPi at +-1.
+double ArcSin(double x);
+
+// Sets EquatorialDec (degrees) and EquatorialRA (hours) from ecliptic longitude,
+// latitude and obliquity in degrees.
+void EclipticToEquatorial(double lon, double lat, double eps);
+
+// Sets EclipticLongitude (degrees) from right ascension in hours, declination and
+// obliquity in degrees.
+void EquatorialToEcliptic(double ra, double dec, double eps);
+
+// Longitude text: degrees within the sign, "° ", minutes, "' ", seconds, "\" ",
+// sign code; minutes and seconds truncated; a negative angle is written as its
+// magnitude; 360 and above give an empty sign code.
+std::string FormatLongitude(double lon);
+
+// Ayanamsa correction in degrees (negative) for t Julian centuries from J2000.0.
+double AyanamsaJ2000(double t);
+
+namespace detail {
+// A whole-valued double as plain decimal text ("-0" reads "0"); never converts an
+// out-of-range value to an integer type.
+std::string WholeText(double value);
+// While value is at or above period (inclusive) or above it, subtracts period.
+// A value far out of range is first brought near with fmod, so no loop can run
+// for ever (an infinity or NaN comes back as NaN and stops at once).
+double ReduceBelow(double value, double period, bool inclusive);
+// While value is below 0, adds period; same guard.
+double RaiseAboveZero(double value, double period);
+}  // namespace detail
+
+}  // namespace astro
