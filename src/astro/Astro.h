@@ -3,3 +3,5 @@
 
 #include "astro/Shared.h"
 #include "astro/Pending.h"
+#include "astro/modEphemeris_WesternHelpers.h"
+#include "astro/modPlanetPosition_WesternTimeZones.h"
