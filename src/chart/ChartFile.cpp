@@ -1,0 +1,135 @@
+#include "chart/ChartFile.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+#include <cmath>
+#include <limits>
+
+#include "platform/Services.h"
+#include "shell/modHelp_Codec.h"
+
+namespace {
+
+QString FlagText(bool value) {
+  return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// Blanks only: other white space belongs to the field.
+QString TrimBlanks(const QString& text) {
+  qsizetype first = 0;
+  qsizetype last = text.size();
+  while (first < last && text.at(first) == QLatin1Char(' ')) ++first;
+  while (last > first && text.at(last - 1) == QLatin1Char(' ')) --last;
+  return text.mid(first, last - first);
+}
+
+std::optional<double> FieldNumber(const QString& text) {
+  const QString trimmed = TrimBlanks(text);
+  if (trimmed.isEmpty()) return std::nullopt;
+  QLocale c = QLocale::c();
+  c.setNumberOptions(QLocale::RejectGroupSeparator);
+  bool ok = false;
+  const double value = c.toDouble(trimmed, &ok);
+  if (!ok || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+QStringList ChartFileFields(const astro::BirthRecordData& record, int zoneIndex) {
+  return {
+      FromStd(record.BirthName),
+      QString::number(record.BirthMonth),
+      QString::number(record.BirthDay),
+      QString::number(record.BirthYear),
+      QString::number(record.BirthHour),
+      QString::number(record.BirthMinute),
+      QString::number(zoneIndex),
+      QString::number(record.LongDegree),
+      QString::number(record.LongMinute),
+      QString::number(record.LatDegree),
+      QString::number(record.LatMinute),
+      FlagText(record.IsEast),
+      FlagText(record.IsSouth),
+      FlagText(record.IsDST),
+      FromStd(record.BirthCity),
+      FromStd(record.BirthState),
+      FromStd(record.BirthCountry),
+  };
+}
+
+bool WriteChartFile(const QString& path, const QStringList& fields) {
+  QList<QByteArray> lines;
+  lines.reserve(fields.size());
+  // Encoded texts hold codes 0..255 only, so the ISO-8859-1 bytes are exact.
+  for (const QString& field : fields) lines.append(EncodeText(field).toLatin1());
+  return WriteDocumentLines(path, lines);
+}
+
+QStringList SplitChartFileBytes(const QByteArray& bytes) {
+  QStringList lines;
+  qsizetype start = 0;
+  const qsizetype size = bytes.size();
+  while (lines.size() < ChartFileLineCount && start < size) {
+    qsizetype end = start;
+    while (end < size && bytes.at(end) != '\r') ++end;
+    lines.append(QString::fromLatin1(bytes.constData() + start, end - start));
+    start = end + 1;                                           // past the CR
+    if (start < size && bytes.at(start) == '\n') ++start;      // and its LF
+  }
+  while (lines.size() < ChartFileLineCount) lines.append(QString());
+  return lines;
+}
+
+std::optional<QStringList> ReadChartFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.read(ChartFileMaxBytes);
+  file.close();
+  QStringList lines = SplitChartFileBytes(bytes);
+  for (QString& line : lines) line = DecodeText(line);
+  return lines;
+}
+
+std::optional<int> FieldInteger(const QString& text) {
+  const std::optional<double> value = FieldNumber(text);
+  if (!value) return std::nullopt;
+  // nearbyint rounds halves to the even neighbour in the default rounding mode.
+  const double rounded = std::nearbyint(*value);
+  if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
+    return std::nullopt;
+  return static_cast<int>(rounded);
+}
+
+bool FieldFlag(const QString& text) {
+  const QString trimmed = TrimBlanks(text);
+  if (trimmed.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
+  if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) return false;
+  if (const std::optional<double> number = FieldNumber(trimmed)) return *number != 0.0;
+  return true;
+}
+
+QString CannotWriteMessage(const QString& path) {
+  return QStringLiteral("The file \"%1\" could not be written. Nothing was saved, and any "
+                        "existing file of that name was left as it was.")
+      .arg(path);
+}
+
+bool WriteDocumentLines(const QString& path, const QList<QByteArray>& lines) {
+  QSaveFile file(path);
+  bool ok = file.open(QIODevice::WriteOnly);
+  for (const QByteArray& line : lines) {
+    if (!ok) break;
+    ok = file.write(line) == line.size() && file.write("\r\n", 2) == 2;
+  }
+  ok = ok && file.commit();
+  if (!ok) {
+    file.cancelWriting();
+    platform::MsgBox(CannotWriteMessage(path), platform::MsgButtons::OK,
+                     platform::MsgIcon::Critical);
+  }
+  return ok;
+}

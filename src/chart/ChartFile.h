@@ -1,0 +1,62 @@
+// The saved-chart file: 17 lines, one field each, every line through EncodeText,
+// ISO-8859-1 with CR LF line ends. The file holds the birth data that produced a
+// chart, not computed results; opening it recomputes the chart.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "astro/Shared.h"
+
+// The file name last chosen in the main window's Save As or Export dialog; both
+// dialogs propose it. Empty at start.
+inline QString ChartDialogFile;
+
+inline constexpr int ChartFileLineCount = 17;
+
+// Reading stops after this many bytes: a chart file is a few hundred bytes, and
+// the longest field the codec can carry is 32,767 characters.
+inline constexpr qint64 ChartFileMaxBytes = 1 << 20;
+
+// Line numbers (from 0) of the fields of the chart file.
+enum ChartFileLine {
+  cfName, cfMonth, cfDay, cfYear, cfHour, cfMinute, cfTimeZone,
+  cfLongDegree, cfLongMinute, cfLatDegree, cfLatMinute,
+  cfEast, cfSouth, cfDST, cfCity, cfState, cfCountry
+};
+
+// The 17 plain field texts of a chart: the record's fields in file order, the
+// zone as the given list row, the flags as "True" or "False".
+QStringList ChartFileFields(const astro::BirthRecordData& record, int zoneIndex);
+
+// Writes the fields, each encoded, as a chart file. Tells the user and returns
+// false when the file cannot be written; an existing file is then left as it was.
+bool WriteChartFile(const QString& path, const QStringList& fields);
+
+// The 17 decoded lines of a chart file; lines past the end of the file read as
+// empty. A line ends at CR or CR LF. At most ChartFileMaxBytes are read. Nothing
+// when the file cannot be opened.
+std::optional<QStringList> ReadChartFile(const QString& path);
+
+// The line texts of raw file bytes, as ReadChartFile splits them (not decoded).
+QStringList SplitChartFileBytes(const QByteArray& bytes);
+
+// A field read as a whole number: blanks trimmed, a decimal number rounded to the
+// nearest integer with halves to the even neighbour. Nothing when the text is not
+// a number or lies outside the int range.
+std::optional<int> FieldInteger(const QString& text);
+
+// A flag field: "True"/"False" in any letter case, or a number (zero is false).
+// Anything else, the empty text included, counts as true.
+bool FieldFlag(const QString& text);
+
+// Writes lines of single-byte text, each followed by CR LF, replacing the file
+// only when everything was written. On failure tells the user which file could
+// not be written and returns false.
+bool WriteDocumentLines(const QString& path, const QList<QByteArray>& lines);
+
+// The message shown when a document cannot be written.
+QString CannotWriteMessage(const QString& path);

@@ -1,0 +1,52 @@
+#include "chart/TextExport.h"
+
+#include <array>
+
+#include "astro/Shared.h"
+
+namespace {
+
+QByteArray Latin1(const QString& text) { return text.toLatin1(); }
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// The English month name of 1..12; the empty text for any other number.
+QString MonthName(int month) {
+  static const std::array<const char*, 12> names = {
+      "January", "February", "March",     "April",   "May",      "June",
+      "July",    "August",   "September", "October", "November", "December"};
+  if (month < 1 || month > 12) return QString();
+  return QString::fromLatin1(names[static_cast<std::size_t>(month - 1)]);
+}
+
+}  // namespace
+
+QList<QByteArray> ChartExportLines(const QString& lagna, const QString& rashi) {
+  const astro::BirthRecordData& r = astro::BirthRecord;
+  QList<QByteArray> lines;
+  lines.append(Latin1(QStringLiteral("Name: ") + FromStd(r.BirthName)));
+  lines.append(Latin1(QStringLiteral("Date of Birth: %1 %2, %3")
+                          .arg(MonthName(r.BirthMonth))
+                          .arg(r.BirthDay)
+                          .arg(r.BirthYear)));
+  lines.append(Latin1(
+      QStringLiteral("Time of Birth: %1 Hour %2 Minute").arg(r.BirthHour).arg(r.BirthMinute)));
+  lines.append(Latin1(
+      QStringLiteral("Latitude: %1 Degree %2 Minute ").arg(r.LatDegree).arg(r.LatMinute)));
+  lines.append(Latin1(
+      QStringLiteral("Longitude: %1 Degree %2 Minute ").arg(r.LongDegree).arg(r.LongMinute)));
+  lines.append(Latin1(QStringLiteral("City: ") + FromStd(r.BirthCity)));
+  lines.append(Latin1(QStringLiteral("State: ") + FromStd(r.BirthState)));
+  lines.append(Latin1(QStringLiteral("Country: ") + FromStd(r.BirthCountry)));
+  lines.append(QByteArray("\r"));
+  lines.append(QByteArray("Planetary Position"));
+  // Every slot of the position tables but the last, which stays empty.
+  for (std::size_t i = 0; i + 1 < astro::PositionNames.size(); ++i) {
+    lines.append(Latin1(FromStd(astro::PositionNames[i]) + QLatin1Char(' ') +
+                        FromStd(astro::PlanetPositions[i])));
+  }
+  lines.append(QByteArray("\r"));
+  lines.append(Latin1(QStringLiteral("Lagna: ") + lagna));
+  lines.append(Latin1(QStringLiteral("Rashi: ") + rashi));
+  return lines;
+}

@@ -1,0 +1,182 @@
+// The chart file's format on its own: fields, line splitting, bounded reading,
+// conversions and the all-or-nothing writer.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "chart/ChartFile.h"
+#include "shell/modHelp_Codec.h"
+#include "support/Doubles.h"
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteRaw(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+astro::BirthRecordData MarchRecord() {
+  astro::BirthRecordData r;
+  r.BirthName = "Asha Rao";
+  r.BirthMonth = 3;
+  r.BirthDay = 5;
+  r.BirthYear = 1975;
+  r.BirthHour = 14;
+  r.BirthMinute = 7;
+  r.LongDegree = 73;
+  r.LongMinute = 51;
+  r.LatDegree = 18;
+  r.LatMinute = 31;
+  r.IsEast = true;
+  r.IsSouth = false;
+  r.IsDST = false;
+  r.BirthCity = "Pune";
+  r.BirthState = "Maharashtra";
+  r.BirthCountry = "India";
+  return r;
+}
+
+class ChartFileTest : public testing_doubles::WindowTest {
+ protected:
+  QTemporaryDir dir;
+  QString Path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
+};
+
+TEST_F(ChartFileTest, MarchChartWritesSeventeenEncodedLines) {
+  const QString path = Path(QStringLiteral("asha.kdw"));
+  ASSERT_TRUE(WriteChartFile(path, ChartFileFields(MarchRecord(), 12)));
+
+  const QByteArray bytes = ReadAll(path);
+  ASSERT_TRUE(bytes.endsWith("\r\n"));
+  EXPECT_EQ(bytes.count("\r\n"), 17);
+  const QList<QByteArray> raw = bytes.split('\n');
+  ASSERT_EQ(raw.size(), 18);  // the last one empty, after the final line end
+  const QStringList expected = {
+      "Asha Rao", "3",  "5",  "1975", "14",    "7",     "12",          "73",   "51",
+      "18",       "31", "True", "False", "False", "Pune", "Maharashtra", "India"};
+  for (int i = 0; i < 17; ++i) {
+    ASSERT_TRUE(raw[i].endsWith('\r')) << i;
+    const QString coded = QString::fromLatin1(raw[i].chopped(1));
+    EXPECT_EQ(coded, EncodeText(expected[i])) << i;
+    EXPECT_EQ(DecodeText(coded), expected[i]) << i;
+  }
+  EXPECT_EQ(*ReadChartFile(path), expected);
+  EXPECT_TRUE(d.messages->shown.empty());
+}
+
+TEST_F(ChartFileTest, NegativeNumbersAndNonLatinTextsAreWrittenPlainly) {
+  astro::BirthRecordData r = MarchRecord();
+  r.LongDegree = -5;
+  r.BirthCity = "K\xC3\xB8" "benhavn";  // UTF-8 in the record, ISO-8859-1 in the file
+  const QStringList fields = ChartFileFields(r, 0);
+  EXPECT_EQ(fields[cfLongDegree], QStringLiteral("-5"));
+  EXPECT_EQ(fields[cfCity], QStringLiteral("K\u00f8benhavn"));
+  const QString path = Path(QStringLiteral("k.kdw"));
+  ASSERT_TRUE(WriteChartFile(path, fields));
+  EXPECT_EQ((*ReadChartFile(path))[cfCity], QStringLiteral("K\u00f8benhavn"));
+}
+
+TEST(ChartFileLines, LinesEndAtCrOrCrLfAndMissingLinesAreEmpty) {
+  const QStringList lines = SplitChartFileBytes(QByteArray("a\r\nb\rc\nd\r\r\ne"));
+  ASSERT_EQ(lines.size(), 17);
+  EXPECT_EQ(lines[0], QStringLiteral("a"));
+  EXPECT_EQ(lines[1], QStringLiteral("b"));
+  EXPECT_EQ(lines[2], QStringLiteral("c\nd"));  // a lone LF belongs to the line
+  EXPECT_EQ(lines[3], QString());
+  EXPECT_EQ(lines[4], QStringLiteral("e"));
+  for (int i = 5; i < 17; ++i) EXPECT_TRUE(lines[i].isEmpty());
+  EXPECT_EQ(SplitChartFileBytes(QByteArray()), QStringList(17, QString()));
+}
+
+TEST(ChartFileLines, OnlySeventeenLinesAreTakenAndBinaryBytesSurvive) {
+  QByteArray bytes;
+  for (int i = 0; i < 40; ++i) bytes += QByteArray::number(i) + "\r\n";
+  const QStringList lines = SplitChartFileBytes(bytes);
+  ASSERT_EQ(lines.size(), 17);
+  EXPECT_EQ(lines[16], QStringLiteral("16"));
+
+  QByteArray garbage;
+  for (int i = 0; i < 256; ++i) garbage.append(static_cast<char>(i));
+  const QStringList g = SplitChartFileBytes(garbage);
+  EXPECT_EQ(g[0].size(), 13);           // codes 0..12 (the LF among them) up to the CR
+  EXPECT_EQ(g[1].size(), 256 - 14);     // codes 14..255
+  EXPECT_EQ(g[1].at(0).unicode(), 14);
+}
+
+TEST_F(ChartFileTest, HugeFilesAreReadOnlyUpToTheBound) {
+  const QString path = Path(QStringLiteral("huge.kdw"));
+  QByteArray line(3 * ChartFileMaxBytes, 'x');  // one very long first line, no line end
+  WriteRaw(path, line);
+  const std::optional<QStringList> lines = ReadChartFile(path);
+  ASSERT_TRUE(lines);
+  // The bounded first line is longer than the codec takes: it decodes to empty.
+  EXPECT_EQ((*lines)[0], QString());
+  EXPECT_EQ(ReadChartFile(Path(QStringLiteral("missing.kdw"))), std::nullopt);
+}
+
+TEST(ChartFileFieldsRead, NumbersRoundHalvesToEvenAndRefuseNonNumbers) {
+  EXPECT_EQ(FieldInteger(QStringLiteral("12")), 12);
+  EXPECT_EQ(FieldInteger(QStringLiteral("  -3 ")), -3);
+  EXPECT_EQ(FieldInteger(QStringLiteral("2.5")), 2);
+  EXPECT_EQ(FieldInteger(QStringLiteral("3.5")), 4);
+  EXPECT_EQ(FieldInteger(QStringLiteral("2.6")), 3);
+  EXPECT_EQ(FieldInteger(QString()), std::nullopt);
+  EXPECT_EQ(FieldInteger(QStringLiteral("twelve")), std::nullopt);
+  EXPECT_EQ(FieldInteger(QStringLiteral("1,000")), std::nullopt);
+  EXPECT_EQ(FieldInteger(QStringLiteral("inf")), std::nullopt);
+  EXPECT_EQ(FieldInteger(QStringLiteral("1e300")), std::nullopt);
+}
+
+TEST(ChartFileFieldsRead, FlagsTakeWordsInAnyCaseOrNumbersElseTrue) {
+  EXPECT_TRUE(FieldFlag(QStringLiteral("True")));
+  EXPECT_FALSE(FieldFlag(QStringLiteral("False")));
+  EXPECT_FALSE(FieldFlag(QStringLiteral("false")));
+  EXPECT_FALSE(FieldFlag(QStringLiteral("FALSE")));
+  EXPECT_TRUE(FieldFlag(QStringLiteral("tRUE")));
+  EXPECT_TRUE(FieldFlag(QStringLiteral("1")));
+  EXPECT_TRUE(FieldFlag(QStringLiteral("-2")));
+  EXPECT_FALSE(FieldFlag(QStringLiteral("0")));
+  EXPECT_FALSE(FieldFlag(QStringLiteral("0.0")));
+  EXPECT_TRUE(FieldFlag(QString()));
+  EXPECT_TRUE(FieldFlag(QStringLiteral("no")));
+}
+
+TEST_F(ChartFileTest, UnwritablePlaceTellsTheUserAndWritesNothing) {
+  const QString blocker = Path(QStringLiteral("not-a-folder"));
+  WriteRaw(blocker, "keep");
+  const QString path = blocker + QStringLiteral("/chart.kdw");
+  EXPECT_FALSE(WriteChartFile(path, ChartFileFields(MarchRecord(), 12)));
+  ASSERT_EQ(d.messages->shown.size(), 1u);
+  EXPECT_TRUE(d.messages->shown[0].text.contains(path));
+  EXPECT_EQ(d.messages->shown[0].icon, platform::MsgIcon::Critical);
+  EXPECT_EQ(ReadAll(blocker), QByteArray("keep"));
+}
+
+TEST_F(ChartFileTest, FailedReplaceKeepsWhatWasThereAndLeavesNoTemporaryFile) {
+  // A folder in the way of the file: the write fails at the final step.
+  const QString path = Path(QStringLiteral("taken.kdw"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.kdw")));
+  WriteRaw(path + QStringLiteral("/inside.txt"), "inside");
+  EXPECT_FALSE(WriteDocumentLines(path, {QByteArray("new")}));
+  EXPECT_EQ(d.messages->shown.size(), 1u);
+  EXPECT_EQ(ReadAll(path + QStringLiteral("/inside.txt")), QByteArray("inside"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+            QStringList{QStringLiteral("taken.kdw")});
+}
+
+TEST_F(ChartFileTest, ReplacingAnExistingFileWritesTheWholeNewContent) {
+  const QString path = Path(QStringLiteral("old.txt"));
+  WriteRaw(path, QByteArray(5000, 'o'));
+  ASSERT_TRUE(WriteDocumentLines(path, {QByteArray("one"), QByteArray("\r")}));
+  EXPECT_EQ(ReadAll(path), QByteArray("one\r\n\r\r\n"));
+}
+
+}  // namespace
