@@ -1,0 +1,30 @@
+// The steps of the chart run that work on the chart window, apart from the input
+// window, so the houses can be checked for any set of positions.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class frmDisplay;
+class frmMain;
+
+namespace chartrun {
+
+// A number as the chart run reads it from a text: leading and trailing blanks
+// removed, an optional sign, digits with an optional decimal part, rounded to the
+// nearest whole number with halves going to the even neighbour. Nothing when the
+// text is not such a number or the result leaves the 16-bit range.
+std::optional<std::int16_t> ReadWholeNumber(const QString& text);
+
+// Copies the input window's controls into the birth record and the zone texts.
+// False, with nothing changed, when a control holds a text that is no number in
+// the 16-bit range or no time-zone row is selected.
+bool CopyInputs(const frmMain& input);
+
+// Fills the chart window from the shared position tables: clears it, writes the
+// positions and the Sun and Moon signs, gathers the bodies of each sign, turns the
+// signs into houses from the ascendant's sign and sets the houses' sign pictures.
+void FillChart(frmDisplay& display);
+
+}  // namespace chartrun
