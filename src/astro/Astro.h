@@ -5,3 +5,4 @@
 #include "astro/Pending.h"
 #include "astro/modEphemeris_WesternHelpers.h"
 #include "astro/modPlanetPosition_WesternTimeZones.h"
+#include "astro/modPlanetPosition_WesternAscendant.h"

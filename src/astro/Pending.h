@@ -3,7 +3,6 @@
 #pragma once
 
 namespace astro {
-void CalcAscendant();
 void CalcMoonAndDasha();
 void CalcPlanetPositions();
 void MarkRetrogrades();
