@@ -26,6 +26,8 @@ QString TrimBlanks(const QString& text) {
   return text.mid(first, last - first);
 }
 
+}  // namespace
+
 std::optional<double> FieldNumber(const QString& text) {
   const QString trimmed = TrimBlanks(text);
   if (trimmed.isEmpty()) return std::nullopt;
@@ -36,8 +38,6 @@ std::optional<double> FieldNumber(const QString& text) {
   if (!ok || !std::isfinite(value)) return std::nullopt;
   return value;
 }
-
-}  // namespace
 
 QStringList ChartFileFields(const astro::BirthRecordData& record, int zoneIndex) {
   return {
@@ -116,6 +116,10 @@ QString CannotWriteMessage(const QString& path) {
   return QStringLiteral("The file \"%1\" could not be written. Nothing was saved, and any "
                         "existing file of that name was left as it was.")
       .arg(path);
+}
+
+QString CannotReadMessage(const QString& path) {
+  return QStringLiteral("The file \"%1\" could not be read.").arg(path);
 }
 
 bool WriteDocumentLines(const QString& path, const QList<QByteArray>& lines) {

@@ -44,6 +44,10 @@ std::optional<QStringList> ReadChartFile(const QString& path);
 // The line texts of raw file bytes, as ReadChartFile splits them (not decoded).
 QStringList SplitChartFileBytes(const QByteArray& bytes);
 
+// A field read as a number: blanks trimmed, a finite decimal number. Nothing when
+// the text is not one.
+std::optional<double> FieldNumber(const QString& text);
+
 // A field read as a whole number: blanks trimmed, a decimal number rounded to the
 // nearest integer with halves to the even neighbour. Nothing when the text is not
 // a number or lies outside the int range.
@@ -58,5 +62,6 @@ bool FieldFlag(const QString& text);
 // not be written and returns false.
 bool WriteDocumentLines(const QString& path, const QList<QByteArray>& lines);
 
-// The message shown when a document cannot be written.
+// The messages shown when a document cannot be written or read.
 QString CannotWriteMessage(const QString& path);
+QString CannotReadMessage(const QString& path);

@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include "chart/ChartFile.h"
+#include "chart/frmDisplay.h"
+#include "platform/Forms.h"
 #include "platform/Services.h"
 
 QImage SnapWindowPicture(QWidget& window, bool clientArea, int left, int top, int width,
@@ -101,4 +103,11 @@ QString SavePictureAsJpeg(const QImage& picture, const QString& fileName) {
     return QString();
   }
   return target;
+}
+
+void SaveChartAsJpeg(const QString& fileName) {
+  frmDisplay& display = platform::Form<frmDisplay>::Get();
+  // Before the main window's first activation there is no stored snapshot yet.
+  if (!display.Picture1->hasPicture()) display.Picture1->setPicture(SnapFormPicture(display));
+  SavePictureAsJpeg(display.Picture1->picture(), fileName);
 }
