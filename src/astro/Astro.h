@@ -5,4 +5,6 @@
 #include "astro/Pending.h"
 #include "astro/modEphemeris_WesternHelpers.h"
 #include "astro/modPlanetPosition_WesternTimeZones.h"
+#include "astro/modEphemeris_Western_Moon.h"
+#include "astro/modEphemeris_Western_Dasha.h"
 #include "astro/modPlanetPosition_WesternAscendant.h"

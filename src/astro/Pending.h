@@ -3,7 +3,6 @@
 #pragma once
 
 namespace astro {
-void CalcMoonAndDasha();
 void CalcPlanetPositions();
 void MarkRetrogrades();
 }  // namespace astro
