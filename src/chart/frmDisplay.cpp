@@ -1,6 +1,7 @@
 #include "chart/frmDisplay.h"
 
 #include <QCloseEvent>
+#include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLocale>
@@ -178,6 +179,20 @@ const std::array<QString, 12>& frmDisplay::SignNames() {
   return names;
 }
 
+QPixmap frmDisplay::LoadPicture(const QString& path) {
+  RegisterPictures();
+  if (qApp && qApp->devicePixelRatio() > 1.5) {
+    QString doubled = path;
+    doubled.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+    QPixmap picture(doubled);
+    if (!picture.isNull()) {
+      picture.setDevicePixelRatio(2.0);
+      return picture;
+    }
+  }
+  return QPixmap(path);
+}
+
 std::array<QLabel*, 12> frmDisplay::SignLabels() const {
   return {lblNatalAries, lblNatalTaurus,      lblNatalGemini,    lblNatalCancer,
           lblNatalLeo,   lblNatalVirgo,       lblNatalLibra,     lblNatalScorpio,
@@ -196,7 +211,7 @@ frmDisplay::frmDisplay() {
 
   for (int i = 0; i < 12; ++i) {
     const QString& sign = SignNames()[static_cast<std::size_t>(i)];
-    IMG.Add(sign, QPixmap(QStringLiteral(":/assets/signs/%1.png").arg(sign.toLower())));
+    IMG.Add(sign, LoadPicture(QStringLiteral(":/assets/signs/%1.png").arg(sign.toLower())));
   }
 
   BuildLeftColumn();
@@ -204,11 +219,9 @@ frmDisplay::frmDisplay() {
   BuildWheel();
   BuildChakraPanel();
 
-#ifdef ORMANDEL_HAS_RICHTEXTBOX
   RTB = new RichTextBox(this);
   RTB->setObjectName(QStringLiteral("RTB"));
   RTB->hide();
-#endif
 
   // Below the visible client area; keeps the latest snapshot of this window.
   Picture1 = new SnapshotBox(this);
@@ -331,7 +344,7 @@ void frmDisplay::BuildLegend() {
 void frmDisplay::BuildWheel() {
   picNatal = new QLabel(this);
   picNatal->setObjectName(QStringLiteral("picNatal"));
-  picNatal->setPixmap(QPixmap(QStringLiteral(":/assets/wheel.png")));
+  picNatal->setPixmap(LoadPicture(QStringLiteral(":/assets/wheel.png")));
   picNatal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   PlaceTw(picNatal, 4000, 1400, 6750, 6465);
 
@@ -449,7 +462,7 @@ void frmDisplay::BuildChakraPanel() {
 
     auto* emblem = new QLabel(Picture2);
     emblem->setObjectName(Indexed("Image2", m));
-    emblem->setPixmap(QPixmap(QStringLiteral(":/assets/chakra/%1.png").arg(m + 1)));
+    emblem->setPixmap(LoadPicture(QStringLiteral(":/assets/chakra/%1.png").arg(m + 1)));
     emblem->setAlignment(Qt::AlignCenter);
     PlaceTw(emblem, 1425, row.emblemTop, 795, 795);
     Image2[static_cast<std::size_t>(m)] = emblem;

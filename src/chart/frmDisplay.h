@@ -19,10 +19,7 @@
 #include <array>
 #include <vector>
 
-#if __has_include("chart/RichTextBox.h")
 #include "chart/RichTextBox.h"
-#define ORMANDEL_HAS_RICHTEXTBOX 1
-#endif
 
 class QGroupBox;
 class QCloseEvent;
@@ -79,6 +76,9 @@ class frmDisplay : public QWidget {
 
   // The sign names Aries .. Pisces, in the order of the picture list.
   static const std::array<QString, 12>& SignNames();
+  // A picture of the program's resources, in its double-size variant on screens
+  // that scale by two or more.
+  static QPixmap LoadPicture(const QString& path);
   // The twelve hidden sign labels in sign order, Aries first.
   std::array<QLabel*, 12> SignLabels() const;
 
@@ -140,9 +140,7 @@ class frmDisplay : public QWidget {
   std::array<QLabel*, 6> Image2{};
 
   // Hidden members.
-#ifdef ORMANDEL_HAS_RICHTEXTBOX
-  RichTextBox* RTB = nullptr;
-#endif
+  RichTextBox* RTB = nullptr;  // search buffer of the chakra report, never shown
   SnapshotBox* Picture1 = nullptr;
 
  protected:
