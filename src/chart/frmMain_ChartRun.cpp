@@ -17,6 +17,7 @@
 #include "astro/Astro.h"
 #include "chart/frmDisplay.h"
 #include "chart/frmMain.h"
+#include "chart/modOrmandel_ChakraBoxes.h"
 #include "platform/Forms.h"
 #include "platform/Services.h"
 #include "shell/ExitScreenRoad.h"
@@ -233,7 +234,7 @@ void frmMain::cmdCalculate_Click() {
   // record is complete, so its birth-data labels show this chart.
   chartrun::FillChart(platform::Form<frmDisplay>::Get());
   // 16.
-  // FillChakraBoxes();
+  FillChakraBoxes();
   // 17.
   platform::Form<MDI>::Show();
   // 18. The input window stays loaded with its inputs.

@@ -386,6 +386,7 @@ void MDI::AdoptChartWindow(frmDisplay& display) {
   chartSubWindow_ = sub;
   connect(&display, &QObject::destroyed, sub, [this, sub] {
     if (chartSubWindow_ == sub) chartSubWindow_ = nullptr;
+    workspace->removeSubWindow(sub);
     sub->deleteLater();
   });
   display.show();
