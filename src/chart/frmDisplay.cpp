@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLocale>
+#include <QPainter>
 #include <QPalette>
 
 #include "astro/Shared.h"
@@ -52,13 +53,23 @@ void SetBackColor(QWidget* w, const QColor& color) {
 }
 
 // An outline drawn as a thin rectangle that lets clicks through.
+class OutlineShape final : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(QColor(255, 128, 255));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+};
+
 QWidget* Outline(QWidget* parent, int index, int left, int top, int width, int height) {
-  auto* shape = new QWidget(parent);
+  auto* shape = new OutlineShape(parent);
   shape->setObjectName(Indexed("Shape1", index));
   shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-  shape->setAttribute(Qt::WA_StyledBackground);
-  shape->setStyleSheet(QStringLiteral("QWidget#%1 { border: 1px solid rgb(255, 128, 255); background: transparent; }")
-                           .arg(shape->objectName()));
   PlaceTw(shape, left, top, width, height);
   return shape;
 }
