@@ -8,3 +8,4 @@
 #include "astro/modEphemeris_Western_Moon.h"
 #include "astro/modEphemeris_Western_Dasha.h"
 #include "astro/modPlanetPosition_WesternAscendant.h"
+#include "astro/modPlanetPosition_WesternPlanets.h"

@@ -3,6 +3,5 @@
 #pragma once
 
 namespace astro {
-void CalcPlanetPositions();
 void MarkRetrogrades();
 }  // namespace astro

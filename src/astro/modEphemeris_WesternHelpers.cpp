@@ -7,13 +7,6 @@ namespace astro {
 
 namespace {
 
-// Floor of a real quotient of two whole numbers, in exact integer arithmetic.
-long long FloorDiv(long long a, long long b) {
-  long long q = a / b;
-  if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-  return q;
-}
-
 double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
 // Beyond this many periods the plain loops would take too long; fmod is exact.
@@ -22,6 +15,12 @@ constexpr double kLoopPeriods = 4096.0;
 }  // namespace
 
 namespace detail {
+
+long long FloorDiv(long long a, long long b) {
+  long long q = a / b;
+  if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+  return q;
+}
 
 std::string WholeText(double value) {
   if (value == 0.0) return "0";  // also turns -0 into "0"
@@ -46,6 +45,7 @@ double RaiseAboveZero(double value, double period) {
 }  // namespace detail
 
 double JulianDayNumber(int month, int day, int year) {
+  using detail::FloorDiv;
   const long long m = 12LL * (static_cast<long long>(year) + 4800) + month - 3;
   long long j = day + FloorDiv(365 * m + 7 + 2 * (m - 12 * FloorDiv(m, 12)), 12) + FloorDiv(m, 48) - 32083;
   if (j > 2299171) j += FloorDiv(m, 4800) - FloorDiv(m, 1200) + 38;

@@ -58,6 +58,8 @@ std::string FormatLongitude(double lon);
 double AyanamsaJ2000(double t);
 
 namespace detail {
+// Floor of the real quotient a / b of two whole numbers, in exact integer arithmetic.
+long long FloorDiv(long long a, long long b);
 // A whole-valued double as plain decimal text ("-0" reads "0"); never converts an
 // out-of-range value to an integer type.
 std::string WholeText(double value);
