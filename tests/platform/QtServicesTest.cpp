@@ -42,6 +42,7 @@ struct SeenBox {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+  Qt::TextFormat format = Qt::AutoText;
 };
 
 SeenBox ShowAndClose(IMessageBox& service, const QString& text, MsgButtons buttons, MsgIcon icon,
@@ -52,6 +53,7 @@ SeenBox ShowAndClose(IMessageBox& service, const QString& text, MsgButtons butto
     ASSERT_NE(box, nullptr);
     seen.caption = box->windowTitle();
     seen.text = box->text();
+    seen.format = box->textFormat();
     seen.icon = box->icon();
     seen.buttons = box->standardButtons();
     seen.defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
@@ -85,6 +87,12 @@ TEST(QtMessageBox, CaptionIconsButtonsAndAnswers) {
   EXPECT_EQ(answer, MsgAnswer::No);
   ShowAndClose(*service, "Update?", MsgButtons::YesNo, MsgIcon::None, {}, QMessageBox::Yes, &answer);
   EXPECT_EQ(answer, MsgAnswer::Yes);
+
+  // A file name that looks like markup is shown as typed.
+  seen = ShowAndClose(*service, "Cannot write <b>chart</b>.kdw", MsgButtons::OK, MsgIcon::Critical, {},
+                      QMessageBox::Ok, &answer);
+  EXPECT_EQ(seen.format, Qt::PlainText);
+  EXPECT_EQ(seen.text, "Cannot write <b>chart</b>.kdw");
 }
 
 TEST(QtSettingsStore, RoundTripInAPrivateLocation) {
