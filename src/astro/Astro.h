@@ -9,3 +9,4 @@
 #include "astro/modEphemeris_Western_Dasha.h"
 #include "astro/modPlanetPosition_WesternAscendant.h"
 #include "astro/modPlanetPosition_WesternPlanets.h"
+#include "astro/modRetrogrades.h"

@@ -3,5 +3,4 @@
 #pragma once
 
 namespace astro {
-void MarkRetrogrades();
 }  // namespace astro

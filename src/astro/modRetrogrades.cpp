@@ -1,0 +1,224 @@
+// Retrograde tables and the retrograde test.
+//
+// Each table is loaded and read into calendar-day numbers once, at its first test;
+// every later test answers from that parsed form by bisection. The rows never change
+// (every load writes the same texts), so the answers are those of reading the rows
+// afresh at every test and scanning them in order.
+#include "astro/modRetrogrades.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "astro/Shared.h"
+#include "astro/modRetrogrades_Tables.h"
+
+namespace astro {
+
+namespace {
+
+using namespace std::chrono;
+
+template <std::size_t N>
+void LoadRows(std::array<std::string, N>& starts, std::array<std::string, N>& ends,
+              const std::array<std::string_view, N>& startRows, const std::array<std::string_view, N>& endRows) {
+  for (std::size_t i = 0; i + 1 < N; ++i) starts[i] = startRows[i];
+  for (std::size_t i = 0; i + 1 < N; ++i) ends[i] = endRows[i];
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+// A whole decimal number filling the text (blanks around it allowed).
+std::optional<int> WholeNumber(std::string_view text) {
+  text = TrimBlanks(text);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// The calendar day of a row "month,day,year,hour,minute," as a day count, or nothing
+// when the row is no valid date and time.
+std::optional<int> RowDay(std::string_view row) {
+  std::array<std::string, 6> fields;
+  std::size_t count = 0;
+  for (std::size_t pos = 0; count < fields.size(); ++count) {
+    const std::size_t comma = row.find(',', pos);
+    fields[count] = row.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
+    if (comma == std::string_view::npos) {
+      ++count;
+      break;
+    }
+    pos = comma + 1;
+  }
+  if (count < 5) return std::nullopt;
+  const int monthValue = MonthNumber(fields[0]);
+  const auto d = WholeNumber(fields[1]);
+  const auto y = WholeNumber(fields[2]);
+  const auto h = WholeNumber(fields[3]);
+  const auto mi = WholeNumber(fields[4]);
+  if (!d || !y || !h || !mi || monthValue < 1 || monthValue > 12 || *d < 1 || *d > 31 || *y < -9999 ||
+      *y > 9999 || *h < 0 || *h > 23 || *mi < 0 || *mi > 59)
+    return std::nullopt;
+  const year_month_day date{year{*y}, month{unsigned(monthValue)}, day{unsigned(*d)}};
+  if (!date.ok()) return std::nullopt;
+  return local_days{date}.time_since_epoch().count();
+}
+
+struct Period {
+  int startDay;
+  int endDay;
+};
+
+struct PlanetTable {
+  std::string_view name;
+  void (*load)();
+  std::span<const std::string> starts;  // rows 0..N-1, without the empty last slot
+  std::span<const std::string> ends;
+  bool parsed = false;
+  std::vector<Period> periods;
+};
+
+template <std::size_t N>
+std::span<const std::string> Rows(const std::array<std::string, N>& slots) {
+  return std::span<const std::string>(slots.data(), N - 1);
+}
+
+std::array<PlanetTable, 8>& Tables() {
+  static std::array<PlanetTable, 8> tables{{
+      {"Mercury", LoadMercuryRetrogrades, Rows(MercuryRetroStart), Rows(MercuryRetroEnd), false, {}},
+      {"Venus", LoadVenusRetrogrades, Rows(VenusRetroStart), Rows(VenusRetroEnd), false, {}},
+      {"Mars", LoadMarsRetrogrades, Rows(MarsRetroStart), Rows(MarsRetroEnd), false, {}},
+      {"Jupiter", LoadJupiterRetrogrades, Rows(JupiterRetroStart), Rows(JupiterRetroEnd), false, {}},
+      {"Saturn", LoadSaturnRetrogrades, Rows(SaturnRetroStart), Rows(SaturnRetroEnd), false, {}},
+      {"Uranus", LoadUranusRetrogrades, Rows(UranusRetroStart), Rows(UranusRetroEnd), false, {}},
+      {"Neptune", LoadNeptuneRetrogrades, Rows(NeptuneRetroStart), Rows(NeptuneRetroEnd), false, {}},
+      {"Pluto", LoadPlutoRetrogrades, Rows(PlutoRetroStart), Rows(PlutoRetroEnd), false, {}},
+  }};
+  return tables;
+}
+
+// Loads the table and reads its rows into day numbers, in row order. A row that is no
+// valid date can match no day, so it is left out.
+void Parse(PlanetTable& table) {
+  table.load();
+  table.periods.clear();
+  table.periods.reserve(table.starts.size());
+  for (std::size_t i = 0; i < table.starts.size(); ++i) {
+    const auto start = RowDay(table.starts[i]);
+    const auto end = RowDay(table.ends[i]);
+    if (start && end) table.periods.push_back({*start, *end});
+  }
+  table.parsed = true;
+}
+
+constexpr std::array<std::string_view, 7> kPlainNames = {"Sun", "Moon", "Mercury", "Venus",
+                                                         "Mars", "Jupiter", "Saturn"};
+
+}  // namespace
+
+void LoadMercuryRetrogrades() {
+  LoadRows(MercuryRetroStart, MercuryRetroEnd, retro_rows::MercuryRetroStartRows, retro_rows::MercuryRetroEndRows);
+}
+void LoadVenusRetrogrades() {
+  LoadRows(VenusRetroStart, VenusRetroEnd, retro_rows::VenusRetroStartRows, retro_rows::VenusRetroEndRows);
+}
+void LoadMarsRetrogrades() {
+  LoadRows(MarsRetroStart, MarsRetroEnd, retro_rows::MarsRetroStartRows, retro_rows::MarsRetroEndRows);
+}
+void LoadJupiterRetrogrades() {
+  LoadRows(JupiterRetroStart, JupiterRetroEnd, retro_rows::JupiterRetroStartRows, retro_rows::JupiterRetroEndRows);
+}
+void LoadSaturnRetrogrades() {
+  LoadRows(SaturnRetroStart, SaturnRetroEnd, retro_rows::SaturnRetroStartRows, retro_rows::SaturnRetroEndRows);
+}
+void LoadUranusRetrogrades() {
+  LoadRows(UranusRetroStart, UranusRetroEnd, retro_rows::UranusRetroStartRows, retro_rows::UranusRetroEndRows);
+}
+void LoadNeptuneRetrogrades() {
+  LoadRows(NeptuneRetroStart, NeptuneRetroEnd, retro_rows::NeptuneRetroStartRows, retro_rows::NeptuneRetroEndRows);
+}
+void LoadPlutoRetrogrades() {
+  LoadRows(PlutoRetroStart, PlutoRetroEnd, retro_rows::PlutoRetroStartRows, retro_rows::PlutoRetroEndRows);
+}
+
+std::int16_t MonthNumber(std::string& field) {
+  std::string_view text = TrimBlanks(field);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  double value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) return 0;
+  for (int m = 1; m <= 12; ++m) {
+    if (value == m) {
+      field = std::to_string(m);
+      return static_cast<std::int16_t>(m);
+    }
+  }
+  const double rounded = std::nearbyint(value);  // halves to the even neighbour
+  if (rounded < -32768.0 || rounded > 32767.0) return 0;
+  return static_cast<std::int16_t>(rounded);
+}
+
+namespace {
+
+// The test on one planet's table for a day number: the last period that starts on an
+// earlier day is the only one that can hold the day, as the periods are disjoint and
+// ascending.
+bool RetrogradeOn(PlanetTable& table, int dayNumber) {
+  if (!table.parsed) Parse(table);
+  const Period* periods = table.periods.data();
+  std::size_t low = 0, high = table.periods.size();  // periods[0..low) start before the day
+  while (low < high) {
+    const std::size_t mid = (low + high) / 2;
+    if (periods[mid].startDay < dayNumber)
+      low = mid + 1;
+    else
+      high = mid;
+  }
+  return low > 0 && periods[low - 1].endDay > dayNumber;
+}
+
+int DayNumber(RetroDateTime date) { return floor<days>(date).time_since_epoch().count(); }
+
+}  // namespace
+
+bool IsRetrograde(RetroDateTime date, std::string_view planet) {
+  for (PlanetTable& table : Tables())
+    if (table.name == planet) return RetrogradeOn(table, DayNumber(date));
+  return false;
+}
+
+void MarkRetrogrades() {
+  const std::array<std::int16_t, 5> birth = {BirthRecord.BirthMonth, BirthRecord.BirthDay, BirthRecord.BirthYear,
+                                             BirthRecord.BirthHour, BirthRecord.BirthMinute};
+  // The birth's local date and clock time as entered: no zone or daylight-saving hour.
+  // (Numbers outside a field's range are checked first: a calendar field built from
+  // them would wrap.)
+  const bool inRange = birth[0] >= 1 && birth[0] <= 12 && birth[1] >= 1 && birth[1] <= 31 && birth[3] >= 0 &&
+                       birth[3] <= 23 && birth[4] >= 0 && birth[4] <= 59;
+  const year_month_day date{year{birth[2]}, month{inRange ? unsigned(birth[0]) : 1u},
+                            day{inRange ? unsigned(birth[1]) : 1u}};
+  const bool valid = inRange && date.ok();
+  if (valid) {
+    // The test of every planet in turn, Mercury to Pluto.
+    const int dayNumber = DayNumber(local_days{date} + hours{birth[3]} + minutes{birth[4]});
+    auto& tables = Tables();
+    for (std::size_t k = 0; k < tables.size(); ++k) RetroFlags[k] = RetrogradeOn(tables[k], dayNumber);
+  } else {
+    // A date that does not exist on the calendar lies in no period.
+    for (std::size_t k = 0; k < 8; ++k) RetroFlags[k] = false;
+  }
+  for (std::size_t k = 0; k < kPlainNames.size(); ++k) PlanetNames[k] = kPlainNames[k];
+  for (std::size_t k = 0; k < 5; ++k)
+    if (RetroFlags[k]) PlanetNames[k + 2] += " (R) ";
+}
+
+}  // namespace astro
