@@ -99,11 +99,14 @@ void MakeLinkLook(QLabel* label) {
 }
 
 // The character code a key press types, as the key filters count it: the text's
-// character, Ctrl+letter as 1..26, Backspace 8, Ctrl+Backspace 127. Keys that type
-// nothing (arrows, Delete, Home, End, Tab, modifiers) give 0.
+// character, Ctrl+letter as 1..26, Backspace 8, Ctrl+Backspace 127, Enter 13,
+// Escape 27. Keys that type nothing (arrows, Delete, Home, End, Tab, modifiers,
+// Alt combinations) give 0.
 int TypedCharacterCode(const QKeyEvent& key) {
   const bool ctrl = key.modifiers().testFlag(Qt::ControlModifier);
   const bool alt = key.modifiers().testFlag(Qt::AltModifier);
+  // Alt+key reaches the menu and the access keys; it types nothing into the box.
+  if (alt && !ctrl) return 0;
   switch (key.key()) {
     case Qt::Key_Backspace:
       return ctrl ? 127 : 8;
@@ -457,7 +460,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (event->type() == QEvent::KeyPress) {
-    int KeyAscii = TypedCharacterCode(*static_cast<QKeyEvent*>(event));
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    // An Alt combination that found no menu or access key types nothing, as on the
+    // platform the window was designed for; the box must not take its text either.
+    if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier)) return !key->text().isEmpty();
+    int KeyAscii = TypedCharacterCode(*key);
     if (KeyAscii == 0) return false;  // types no character: not filtered
     (this->*handler)(KeyAscii);
     return KeyAscii == 0;  // a refused key never reaches the box

@@ -33,6 +33,8 @@ class QtMessageBox final : public IMessageBox {
                  const QString& title) override {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? AppTitle : title);
+    // Messages may carry file names or other user text: show them literally, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setIcon(icon == MsgIcon::Critical      ? QMessageBox::Critical
                 : icon == MsgIcon::Information ? QMessageBox::Information

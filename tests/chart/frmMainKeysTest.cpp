@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include "chart/frmMain.h"
@@ -128,6 +129,31 @@ TEST_F(frmMainKeysTest, KeysThatTypeNothingPassSilently) {
     EXPECT_TRUE(d.messages->shown.empty());
     EXPECT_EQ(box->text(), before.left(before.size() - 2));
   }
+}
+
+TEST_F(frmMainKeysTest, EnterAndEscapeAreCharactersAltCombinationsAreNot) {
+  f->txtCountry->setText("Peru");
+  QTest::keyClick(f->txtCountry, Qt::Key_Return);  // code 13
+  QTest::keyClick(f->txtLatMinute, Qt::Key_Escape);  // code 27
+  ASSERT_EQ(d.messages->shown.size(), 2u);
+  EXPECT_EQ(d.messages->shown[0].text, "Please enter only letters");
+  EXPECT_EQ(d.messages->shown[1].text, "Please enter only numbers");
+
+  // Alt+letter belongs to the menus and access keys, not to the box.
+  d.messages->shown.clear();
+  QTest::keyClick(f->txtCountry, Qt::Key_X, Qt::AltModifier);
+  QTest::keyClick(f->txtLatMinute, Qt::Key_X, Qt::AltModifier);
+  EXPECT_TRUE(d.messages->shown.empty());
+  EXPECT_EQ(f->txtCountry->text(), "Peru");
+
+  // Alt+F still opens the File menu from inside a filtered box.
+  f->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+  f->txtName->setFocus();
+  QTest::keyClick(f->txtName, Qt::Key_F, Qt::AltModifier);
+  EXPECT_TRUE(f->mnuFile->isVisible());
+  f->mnuFile->hide();
+  EXPECT_TRUE(d.messages->shown.empty());
 }
 
 TEST_F(frmMainKeysTest, TextSetOtherwiseIsNotFiltered) {

@@ -1,0 +1,31 @@
+// Loading the chart window (every control and picture) and filling its chakra
+// boxes, the two steps of a chart run that belong to the window itself.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+
+#include "chart/frmDisplay.h"
+#include "chart/modOrmandel_ChakraBoxes.h"
+#include "platform/Forms.h"
+
+static void BM_LoadChartWindow(benchmark::State& state) {
+  for (auto _ : state) {
+    frmDisplay& window = platform::Form<frmDisplay>::Get();
+    benchmark::DoNotOptimize(&window);
+    state.PauseTiming();
+    platform::Form<frmDisplay>::Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_LoadChartWindow)->Unit(benchmark::kMillisecond);
+
+static void BM_FillChakraBoxes(benchmark::State& state) {
+  frmDisplay& window = platform::Form<frmDisplay>::Get();
+  for (QLabel* house : window.lblNatal) house->setText(QStringLiteral("\r\nSun\r\nMercury (R) \r\nAsc"));
+  for (auto _ : state) FillChakraBoxes();
+  platform::Form<frmDisplay>::Unload();
+}
+BENCHMARK(BM_FillChakraBoxes)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,267 @@
+// The Qt implementations of the platform services that run headless: the message
+// box (closed from a timer), the settings store, the file dialogs' filter and
+// options, the single-instance lock, and the clock and random generator.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <signal.h>
+
+#include "platform/Services.h"
+
+namespace {
+
+using namespace platform;
+
+// Runs `act` on the first modal window once it is up, from inside its event loop.
+void WhenModalShown(std::function<void(QWidget*)> act) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+      timer->stop();
+      timer->deleteLater();
+      act(modal);
+    }
+  });
+  timer->start();
+}
+
+struct SeenBox {
+  QString caption, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons;
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+  Qt::TextFormat format = Qt::AutoText;
+};
+
+SeenBox ShowAndClose(IMessageBox& service, const QString& text, MsgButtons buttons, MsgIcon icon,
+                     const QString& title, QMessageBox::StandardButton press, MsgAnswer* answer) {
+  SeenBox seen;
+  WhenModalShown([&seen, press](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    seen.caption = box->windowTitle();
+    seen.text = box->text();
+    seen.format = box->textFormat();
+    seen.icon = box->icon();
+    seen.buttons = box->standardButtons();
+    seen.defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
+    box->button(press)->click();
+  });
+  *answer = service.Show(text, buttons, icon, title);
+  return seen;
+}
+
+TEST(QtMessageBox, CaptionIconsButtonsAndAnswers) {
+  auto service = MakeQtService<IMessageBox>();
+  MsgAnswer answer{};
+
+  SeenBox seen = ShowAndClose(*service, "Please enter only letters", MsgButtons::OK, MsgIcon::Critical, {},
+                              QMessageBox::Ok, &answer);
+  EXPECT_EQ(seen.caption, "QZ Astrology Ormandel");  // no title of its own
+  EXPECT_EQ(seen.text, "Please enter only letters");
+  EXPECT_EQ(seen.icon, QMessageBox::Critical);
+  EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  EXPECT_EQ(answer, MsgAnswer::OK);
+
+  seen = ShowAndClose(*service, "Date", MsgButtons::OK, MsgIcon::Information, {}, QMessageBox::Ok, &answer);
+  EXPECT_EQ(seen.icon, QMessageBox::Information);
+  seen = ShowAndClose(*service, "Plain", MsgButtons::OK, MsgIcon::None, "Own Title", QMessageBox::Ok, &answer);
+  EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(seen.caption, "Own Title");
+
+  seen = ShowAndClose(*service, "Update?", MsgButtons::YesNo, MsgIcon::Information, {}, QMessageBox::No, &answer);
+  EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(seen.defaultButton, QMessageBox::Yes);
+  EXPECT_EQ(answer, MsgAnswer::No);
+  ShowAndClose(*service, "Update?", MsgButtons::YesNo, MsgIcon::None, {}, QMessageBox::Yes, &answer);
+  EXPECT_EQ(answer, MsgAnswer::Yes);
+
+  // A file name that looks like markup is shown as typed.
+  seen = ShowAndClose(*service, "Cannot write <b>chart</b>.kdw", MsgButtons::OK, MsgIcon::Critical, {},
+                      QMessageBox::Ok, &answer);
+  EXPECT_EQ(seen.format, Qt::PlainText);
+  EXPECT_EQ(seen.text, "Cannot write <b>chart</b>.kdw");
+}
+
+TEST(QtSettingsStore, RoundTripInAPrivateLocation) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+
+  auto store = MakeQtService<ISettingsStore>();
+  EXPECT_EQ(store->Get("ormandel", "Settings", "Duration"), QString());  // missing: empty text
+
+  // Values the text codec produces: blanks at the ends, separators, quotes, 8-bit codes.
+  const QString awkward = QStringLiteral("  a=b;c,d \"q\" \\x/y ") + QChar(0x7f) + QChar(0xff) + QChar(0x01);
+  store->Save("ormandel", "Settings", "Duration", awkward);
+  store->Save("ormandel", "Settings", "Install", "3");
+  store->Save("other", "Settings", "Install", "9");
+  EXPECT_EQ(store->Get("ormandel", "Settings", "Duration"), awkward);
+  EXPECT_EQ(store->Get("ormandel", "Settings", "Install"), "3");
+  EXPECT_EQ(store->Get("ormandel", "Other", "Install"), QString());
+
+  store->Save("ormandel", "Settings", "Install", "4");  // overwrite
+  auto again = MakeQtService<ISettingsStore>();       // read back by a fresh store
+  EXPECT_EQ(again->Get("ormandel", "Settings", "Install"), "4");
+  EXPECT_EQ(again->Get("other", "Settings", "Install"), "9");
+  EXPECT_EQ(again->Get("ormandel", "Settings", "Duration"), awkward);
+
+  // The values went to the private folder, not the user's own settings.
+  EXPECT_FALSE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+struct SeenDialog {
+  QStringList filters;
+  QString suffix, title;
+  QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+  QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+  bool confirmOverwrite = false;
+};
+
+std::optional<QString> RunDialog(IFileDialogs& dialogs, const FileDialogRequest& request, bool save,
+                                 const QString& choose, SeenDialog* seen) {
+  WhenModalShown([seen, choose](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    seen->filters = dialog->nameFilters();
+    seen->suffix = dialog->defaultSuffix();
+    seen->title = dialog->windowTitle();
+    seen->mode = dialog->acceptMode();
+    seen->fileMode = dialog->fileMode();
+    seen->confirmOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+    if (choose.isEmpty()) {
+      dialog->reject();
+    } else {
+      dialog->selectFile(choose);
+      static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as its Open button does
+    }
+  });
+  return save ? dialogs.ShowSave(request) : dialogs.ShowOpen(request);
+}
+
+TEST(QtFileDialogs, FilterOptionsAndAnswers) {
+  QTemporaryDir folder;
+  const QString existing = folder.filePath("anna.kdw");
+  {
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  auto dialogs = MakeQtService<IFileDialogs>();
+  SeenDialog seen;
+
+  FileDialogRequest open;
+  open.title = "Open Chart";
+  open.filter = "QZ Astrology Ormandel (*.kdw)|*.kdw";
+  open.defaultExt = "kdw";
+  open.fileMustExist = true;
+  open.fileName = folder.filePath("x.kdw");
+  EXPECT_EQ(RunDialog(*dialogs, open, false, existing, &seen), QDir::cleanPath(existing));
+  EXPECT_EQ(seen.filters, QStringList{"QZ Astrology Ormandel (*.kdw)"});
+  EXPECT_EQ(seen.title, "Open Chart");
+  EXPECT_EQ(seen.suffix, "kdw");
+  EXPECT_EQ(seen.mode, QFileDialog::AcceptOpen);
+  EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
+
+  // A description without the pattern gets it added; a cancel is reported as nothing.
+  FileDialogRequest save;
+  save.filter = "Text Files|*.txt";
+  save.defaultExt = "txt";
+  save.overwritePrompt = true;
+  EXPECT_EQ(RunDialog(*dialogs, save, true, {}, &seen), std::nullopt);
+  EXPECT_EQ(seen.filters, QStringList{"Text Files (*.txt)"});
+  EXPECT_EQ(seen.mode, QFileDialog::AcceptSave);
+  EXPECT_TRUE(seen.confirmOverwrite);
+
+  save.filter = "JPEG Image (*.jpg)|*.jpg";
+  save.overwritePrompt = false;
+  save.defaultExt = "jpg";
+  EXPECT_EQ(RunDialog(*dialogs, save, true, folder.filePath("chart"), &seen), folder.filePath("chart.jpg"));
+  EXPECT_EQ(seen.filters, QStringList{"JPEG Image (*.jpg)"});
+  EXPECT_FALSE(seen.confirmOverwrite);
+}
+
+class QtSingleInstanceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(runtime.isValid());
+    saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+  }
+  void TearDown() override { qputenv("XDG_RUNTIME_DIR", saved); }
+  QTemporaryDir runtime;  // private to the user (0700), as a runtime folder must be
+  QByteArray saved;
+};
+
+TEST_F(QtSingleInstanceTest, TheLockIsHeldForTheRunAndRefusedToASecond) {
+  auto first = MakeQtService<ISingleInstance>();
+  EXPECT_TRUE(first->Acquire());
+  auto second = MakeQtService<ISingleInstance>();
+  EXPECT_FALSE(second->Acquire());
+  EXPECT_FALSE(second->Acquire());
+  first.reset();  // the first run ends
+  auto third = MakeQtService<ISingleInstance>();
+  EXPECT_TRUE(third->Acquire());
+}
+
+TEST_F(QtSingleInstanceTest, ALockLeftByADeadRunIsTakenOver) {
+  // Find the lock file the service uses by taking and releasing it once.
+  {
+    auto probe = MakeQtService<ISingleInstance>();
+    ASSERT_TRUE(probe->Acquire());
+  }
+  const QStringList left = QDir(runtime.path()).entryList({"*.lock"}, QDir::Files | QDir::Hidden);
+  ASSERT_EQ(left.size(), 0) << "the lock file is removed when the run ends";
+  QStringList created;
+  {
+    auto probe = MakeQtService<ISingleInstance>();
+    ASSERT_TRUE(probe->Acquire());
+    created = QDir(runtime.path()).entryList({"*.lock"}, QDir::Files | QDir::Hidden);
+  }
+  ASSERT_EQ(created.size(), 1);
+  // A crashed run leaves its file behind, naming a process that no longer exists.
+  qint64 deadPid = 4190000;
+  while (::kill(static_cast<pid_t>(deadPid), 0) == 0) ++deadPid;
+  QFile stale(runtime.filePath(created.front()));
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  stale.write(QByteArray::number(deadPid) + "\normandel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  stale.close();
+  auto next = MakeQtService<ISingleInstance>();
+  EXPECT_TRUE(next->Acquire());
+}
+
+TEST(QtClockAndRandom, NowAndDrawsInRange) {
+  auto clock = MakeQtService<IClock>();
+  const QDateTime before = QDateTime::currentDateTime();
+  const QDateTime now = clock->Now();
+  EXPECT_LE(qAbs(before.secsTo(now)), 2);
+  EXPECT_EQ(clock->Today(), now.date());
+
+  auto random = MakeQtService<IRandom>();
+  auto same = MakeQtService<IRandom>();
+  for (int i = 0; i < 1000; ++i) {
+    const float r = random->Rnd();
+    EXPECT_GE(r, 0.0f);
+    EXPECT_LT(r, 1.0f);
+    EXPECT_EQ(r, same->Rnd());  // unseeded generators repeat the same sequence
+  }
+  random->Randomize();
+  for (int i = 0; i < 100; ++i) {
+    const float r = random->Rnd();
+    EXPECT_TRUE(r >= 0.0f && r < 1.0f);
+  }
+}
+
+}  // namespace
