@@ -4,7 +4,6 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <cmath>
-#include <limits>
 
 #include "platform/Services.h"
 #include "shell/modHelp_Codec.h"
@@ -17,19 +16,10 @@ QString FlagText(bool value) {
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
-// Blanks only: other white space belongs to the field.
-QString TrimBlanks(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text.at(first) == QLatin1Char(' ')) ++first;
-  while (last > first && text.at(last - 1) == QLatin1Char(' ')) --last;
-  return text.mid(first, last - first);
-}
-
 }  // namespace
 
 std::optional<double> FieldNumber(const QString& text) {
-  const QString trimmed = TrimBlanks(text);
+  const QString trimmed = text.trimmed();
   if (trimmed.isEmpty()) return std::nullopt;
   QLocale c = QLocale::c();
   c.setNumberOptions(QLocale::RejectGroupSeparator);
@@ -94,18 +84,8 @@ std::optional<QStringList> ReadChartFile(const QString& path) {
   return lines;
 }
 
-std::optional<int> FieldInteger(const QString& text) {
-  const std::optional<double> value = FieldNumber(text);
-  if (!value) return std::nullopt;
-  // nearbyint rounds halves to the even neighbour in the default rounding mode.
-  const double rounded = std::nearbyint(*value);
-  if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
-    return std::nullopt;
-  return static_cast<int>(rounded);
-}
-
 bool FieldFlag(const QString& text) {
-  const QString trimmed = TrimBlanks(text);
+  const QString trimmed = text.trimmed();
   if (trimmed.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
   if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) return false;
   if (const std::optional<double> number = FieldNumber(trimmed)) return *number != 0.0;

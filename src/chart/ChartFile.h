@@ -44,14 +44,9 @@ std::optional<QStringList> ReadChartFile(const QString& path);
 // The line texts of raw file bytes, as ReadChartFile splits them (not decoded).
 QStringList SplitChartFileBytes(const QByteArray& bytes);
 
-// A field read as a number: blanks trimmed, a finite decimal number. Nothing when
-// the text is not one.
+// A field read as a number: surrounding white space trimmed, a finite decimal
+// number. Nothing when the text is not one.
 std::optional<double> FieldNumber(const QString& text);
-
-// A field read as a whole number: blanks trimmed, a decimal number rounded to the
-// nearest integer with halves to the even neighbour. Nothing when the text is not
-// a number or lies outside the int range.
-std::optional<int> FieldInteger(const QString& text);
 
 // A flag field: "True"/"False" in any letter case, or a number (zero is false).
 // Anything else, the empty text included, counts as true.

@@ -122,17 +122,16 @@ TEST_F(ChartFileTest, HugeFilesAreReadOnlyUpToTheBound) {
   EXPECT_EQ(ReadChartFile(Path(QStringLiteral("missing.kdw"))), std::nullopt);
 }
 
-TEST(ChartFileFieldsRead, NumbersRoundHalvesToEvenAndRefuseNonNumbers) {
-  EXPECT_EQ(FieldInteger(QStringLiteral("12")), 12);
-  EXPECT_EQ(FieldInteger(QStringLiteral("  -3 ")), -3);
-  EXPECT_EQ(FieldInteger(QStringLiteral("2.5")), 2);
-  EXPECT_EQ(FieldInteger(QStringLiteral("3.5")), 4);
-  EXPECT_EQ(FieldInteger(QStringLiteral("2.6")), 3);
-  EXPECT_EQ(FieldInteger(QString()), std::nullopt);
-  EXPECT_EQ(FieldInteger(QStringLiteral("twelve")), std::nullopt);
-  EXPECT_EQ(FieldInteger(QStringLiteral("1,000")), std::nullopt);
-  EXPECT_EQ(FieldInteger(QStringLiteral("inf")), std::nullopt);
-  EXPECT_EQ(FieldInteger(QStringLiteral("1e300")), std::nullopt);
+TEST(ChartFileFieldsRead, NumbersAreFiniteDecimalsOnly) {
+  EXPECT_EQ(FieldNumber(QStringLiteral("12")), 12.0);
+  EXPECT_EQ(FieldNumber(QStringLiteral("  -3 ")), -3.0);
+  EXPECT_EQ(FieldNumber(QStringLiteral("2.5")), 2.5);
+  EXPECT_EQ(FieldNumber(QString()), std::nullopt);
+  EXPECT_EQ(FieldNumber(QStringLiteral("twelve")), std::nullopt);
+  EXPECT_EQ(FieldNumber(QStringLiteral("1,000")), std::nullopt);
+  EXPECT_EQ(FieldNumber(QStringLiteral("inf")), std::nullopt);
+  EXPECT_EQ(FieldNumber(QStringLiteral("nan")), std::nullopt);
+  EXPECT_EQ(FieldNumber(QStringLiteral("1e999")), std::nullopt);
 }
 
 TEST(ChartFileFieldsRead, FlagsTakeWordsInAnyCaseOrNumbersElseTrue) {
