@@ -19,6 +19,7 @@
 #include "astro/modPlanetPosition_WesternTimeZones.h"
 #include "chart/frmMain.h"
 #include "platform/Forms.h"
+#include "shell/frmStartup.h"
 #include "support/Doubles.h"
 
 namespace {
@@ -246,6 +247,15 @@ TEST_F(frmMainTest, ExitUnloadsAndANewShowStartsFromTheDefaults) {
   // The close box unloads it too.
   again.close();
   EXPECT_FALSE(Form<frmMain>::IsLoaded());
+}
+
+TEST_F(frmMainTest, ClosingHidesTheStartupFormWhichStaysLoaded) {
+  Form<frmStartup>::Get().show();
+  frmMain& f = Open();
+  f.close();
+  EXPECT_FALSE(Form<frmMain>::IsLoaded());
+  ASSERT_TRUE(Form<frmStartup>::IsLoaded());
+  EXPECT_FALSE(Form<frmStartup>::Get().isVisible());
 }
 
 }  // namespace
