@@ -72,6 +72,9 @@ void MDI::mnuSaveAsJpeg_Click() {
 }
 
 void MDI::MDIForm_Activate() {
+  // An activation that arrives while this window is being unloaded must not load
+  // a chart window that no main window would hold.
+  if (platform::Form<MDI>::IfLoaded() != this) return;
   frmDisplay& display = platform::Form<frmDisplay>::Get();
   display.Picture1->setPicture(SnapFormPicture(display));
 }
