@@ -1,5 +1,18 @@
 // The main window's chakra report: the Interpretation button and Print.
+#include "chart/frmSave.h"
+#include "platform/Forms.h"
+#include "platform/Services.h"
 #include "shell/MDI.h"
 
-void MDI::cmdInterpretation_Click() {}
-void MDI::mnuPrint_Click() {}
+// Shows the report window modally, without an owner window; returns when it closes.
+void MDI::cmdInterpretation_Click() {
+  frmSave& report = platform::Form<frmSave>::Get();
+  report.setWindowModality(Qt::ApplicationModal);
+  report.exec();
+}
+
+// Only picks the printer the report window prints to: no page range, no printing
+// to a file. A cancel changes nothing.
+void MDI::mnuPrint_Click() {
+  platform::Service<platform::IPrinter>().ShowPrinterDialog(true, true);
+}
