@@ -100,6 +100,8 @@ frmSave::frmSave() {
 void frmSave::Form_Load() {
   EnableRtbLinks();
   BuildChakraReport();
+  // The reader starts at the title, not where the last line was written.
+  RTB->SetSelStart(0);
 }
 
 void frmSave::EnableRtbLinks() {
