@@ -82,10 +82,40 @@ QString QtFilter(const QString& filter) {
   return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
+// Qt's own file dialog (the same on every desktop, so every option below holds),
+// which also refuses a name in a folder that does not exist when asked to.
+class ProgramFileDialog final : public QFileDialog {
+ public:
+  ProgramFileDialog(QWidget* parent, const QString& title, bool pathMustExist)
+      : QFileDialog(parent, title), pathMustExist_(pathMustExist) {
+    setOption(QFileDialog::DontUseNativeDialog, true);
+  }
+
+  void accept() override {
+    const QStringList files = selectedFiles();
+    if (pathMustExist_ && !files.isEmpty()) {
+      const QFileInfo info(files.constFirst());
+      if (!info.isDir() && !info.absoluteDir().exists()) {
+        QMessageBox box(QMessageBox::Warning, windowTitle().isEmpty() ? AppTitle : windowTitle(),
+                        QStringLiteral("%1\nThe folder does not exist.\nCheck the folder name and try again.")
+                            .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
+                        QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        return;  // the dialog stays open
+      }
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  bool pathMustExist_;
+};
+
 std::optional<QString> RunFileDialog(const FileDialogRequest& request, bool save) {
-  QFileDialog dialog(QApplication::activeWindow(), request.title);
+  ProgramFileDialog dialog(QApplication::activeWindow(), request.title, request.pathMustExist);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setFileMode(!save && request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setNameFilter(QtFilter(request.filter));
   if (!request.defaultExt.isEmpty()) dialog.setDefaultSuffix(request.defaultExt);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);

@@ -1,0 +1,179 @@
+// The program's open and save dialogs, driven on the offscreen platform: the
+// overwrite question, the folder that must exist, the file that must exist for
+// opening, the default extension and the proposed name.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/Services.h"
+
+using platform::FileDialogRequest;
+using platform::IFileDialogs;
+using platform::MakeQtService;
+
+namespace {
+
+using Step = std::function<void(QWidget*)>;
+
+struct Script {
+  std::vector<Step> steps;
+  std::size_t next = 0;
+  QWidget* last = nullptr;
+  std::vector<QString> seen;  // class names of the modal windows met, in order
+};
+
+// Runs each step on the next modal window that comes up (a message box over the
+// dialog, or the dialog again when the box is gone). The next step is scheduled
+// before a step runs, since a step may open a box and wait in its event loop.
+void Poll(const std::shared_ptr<Script>& script) {
+  QTimer::singleShot(5, [script] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || modal == script->last) {
+      Poll(script);
+      return;
+    }
+    script->last = modal;
+    script->seen.push_back(QString::fromLatin1(modal->metaObject()->className()));
+    const Step step = script->steps[script->next++];
+    if (script->next < script->steps.size()) Poll(script);
+    step(modal);
+  });
+}
+
+std::shared_ptr<Script> Drive(std::vector<Step> steps) {
+  auto script = std::make_shared<Script>();
+  script->steps = std::move(steps);
+  Poll(script);
+  return script;
+}
+
+// Steps. A step that meets the wrong kind of window closes it, so that a failing
+// test never leaves a dialog waiting.
+Step Choose(const QString& path) {
+  return [path](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (!dialog) return static_cast<QDialog*>(modal)->reject();
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();  // as the dialog's Open or Save button does
+  };
+}
+
+Step Cancel() {
+  return [](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); };
+}
+
+Step Answer(QMessageBox::StandardButton button, QString* text) {
+  return [button, text](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box) return static_cast<QDialog*>(modal)->reject();
+    *text = box->text();
+    if (QAbstractButton* b = box->button(button)) {
+      b->click();
+    } else {
+      box->reject();
+    }
+  };
+}
+
+class FileDialogsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    QFile file(Existing());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  QString Existing() const { return folder.filePath(QStringLiteral("anna.kdw")); }
+  FileDialogRequest SaveChart() const {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Chart");
+    request.filter = QStringLiteral("QZ Astrology Ormandel (*.kdw)|*.kdw");
+    request.defaultExt = QStringLiteral("kdw");
+    request.overwritePrompt = true;
+    request.pathMustExist = true;
+    return request;
+  }
+  QTemporaryDir folder;
+  std::unique_ptr<IFileDialogs> dialogs = MakeQtService<IFileDialogs>();
+};
+
+TEST_F(FileDialogsTest, OverwriteIsAskedAndNoKeepsTheDialogOpen) {
+  QString question, question2;
+  auto script = Drive({Choose(Existing()), Answer(QMessageBox::No, &question), Choose(Existing()),
+                     Answer(QMessageBox::Yes, &question2)});
+  EXPECT_EQ(dialogs->ShowSave(SaveChart()), QDir::cleanPath(Existing()));
+  EXPECT_EQ(script->next, 4u);
+  EXPECT_TRUE(question.contains(QStringLiteral("anna.kdw"))) << question.toStdString();
+  EXPECT_EQ(question, question2);
+
+  // Without the question an existing file is taken at once.
+  FileDialogRequest quiet = SaveChart();
+  quiet.overwritePrompt = false;
+  script = Drive({Choose(Existing())});
+  EXPECT_EQ(dialogs->ShowSave(quiet), QDir::cleanPath(Existing()));
+  EXPECT_EQ(script->seen.size(), 1u);
+}
+
+TEST_F(FileDialogsTest, AFolderThatDoesNotExistIsRefused) {
+  QString message;
+  const QString lost = folder.filePath(QStringLiteral("no such folder/chart.kdw"));
+  auto script = Drive({Choose(lost), Answer(QMessageBox::Ok, &message), Cancel()});
+  EXPECT_EQ(dialogs->ShowSave(SaveChart()), std::nullopt);
+  ASSERT_EQ(script->seen.size(), 3u);
+  EXPECT_EQ(script->seen[1], QStringLiteral("QMessageBox"));
+  EXPECT_EQ(script->seen[2], QStringLiteral("QFileDialog"));  // still open after the box
+  EXPECT_TRUE(message.contains(QStringLiteral("does not exist"))) << message.toStdString();
+  EXPECT_FALSE(QDir(folder.filePath(QStringLiteral("no such folder"))).exists());
+}
+
+TEST_F(FileDialogsTest, OpeningNeedsAnExistingFile) {
+  FileDialogRequest open;
+  open.title = QStringLiteral("Open Chart");
+  open.filter = QStringLiteral("QZ Astrology Ormandel (*.kdw)|*.kdw");
+  open.defaultExt = QStringLiteral("kdw");
+  open.fileMustExist = true;
+  QString message;
+  auto script = Drive({Choose(folder.filePath(QStringLiteral("missing.kdw"))),
+                     Answer(QMessageBox::Ok, &message), Choose(Existing())});
+  EXPECT_EQ(dialogs->ShowOpen(open), QDir::cleanPath(Existing()));
+  EXPECT_EQ(script->next, 3u);
+  EXPECT_TRUE(message.contains(QStringLiteral("missing.kdw"))) << message.toStdString();
+
+  // The name typed without its extension finds the file with it.
+  script = Drive({Choose(folder.filePath(QStringLiteral("anna")))});
+  EXPECT_EQ(dialogs->ShowOpen(open), QDir::cleanPath(Existing()));
+}
+
+TEST_F(FileDialogsTest, ProposedNameDefaultExtensionAndCancel) {
+  FileDialogRequest request = SaveChart();
+  request.fileName = folder.filePath(QStringLiteral("proposed.kdw"));
+  QString proposedFolder, proposedFile;
+  auto script = Drive({[&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (!dialog) return static_cast<QDialog*>(modal)->reject();
+    proposedFolder = dialog->directory().absolutePath();
+    proposedFile = dialog->selectedFiles().value(0);
+    Choose(folder.filePath(QStringLiteral("typed")))(modal);
+  }});
+  EXPECT_EQ(dialogs->ShowSave(request), folder.filePath(QStringLiteral("typed.kdw")));
+  EXPECT_EQ(proposedFolder, QDir(folder.path()).absolutePath());
+  EXPECT_EQ(proposedFile, QDir::cleanPath(folder.filePath(QStringLiteral("proposed.kdw"))));
+
+  // A name with an extension of its own keeps it.
+  script = Drive({Choose(folder.filePath(QStringLiteral("notes.txt")))});
+  EXPECT_EQ(dialogs->ShowSave(request), folder.filePath(QStringLiteral("notes.txt")));
+
+  script = Drive({Cancel()});
+  EXPECT_EQ(dialogs->ShowSave(request), std::nullopt);
+}
+
+}  // namespace
