@@ -1,12 +1,32 @@
-// The hidden start-up form: loaded at start, never shown.
+// The hidden start-up form: loaded at start and never shown. Its load makes sure
+// only one instance runs, seeds the random generator, runs the update reminder,
+// shows the input window and picks which advertising label of the input window
+// lies on top. It stays loaded for the whole run; unloading it quits the program.
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 
 class frmStartup : public QWidget {
   Q_OBJECT
  public:
   frmStartup();
+
+  // 0 until the first pick, then the last co-brand number (1 to 6).
+  std::int16_t intCoBrandRandomNumber = 0;
+
+  // The message a second instance shows before it ends.
+  static const QString AlreadyRunningMessage;
+
+ public slots:
   void Form_Load();
   void Form_Unload();
+  // Odd numbers bring frmMain.lblCobrand to the front, even ones lblFullBrand.
+  void CoBrand_Randomize();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void ReportSecondInstance();
 };

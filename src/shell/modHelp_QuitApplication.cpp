@@ -28,8 +28,6 @@ std::function<void()>& EndProgramStep() {
 int quitDepth = 0;
 // The windows whose unload this quit has started (identity only, never dereferenced).
 std::vector<const QWidget*> unloadStarted;
-// The end step has run for this quit.
-bool programEnded = false;
 
 // The unload of the next loaded window whose unload this quit has not started yet.
 std::function<void()> NextUnload() {
@@ -59,16 +57,11 @@ void QuitApplication() {
     }
   }
   --quitDepth;
-  // The innermost call that finishes ends the program; the calls around it only
-  // unwind.
-  if (!programEnded) {
-    programEnded = true;
-    if (EndProgramStep()) EndProgramStep()();
-  }
-  if (quitDepth == 0) {
-    unloadStarted.clear();
-    programEnded = false;
-  }
+  // A re-entered call leaves the end to the outermost one, which runs it once,
+  // when every unload handler has returned.
+  if (quitDepth > 0) return;
+  unloadStarted.clear();
+  if (EndProgramStep()) EndProgramStep()();
 }
 
 bool QuitInProgress() { return quitDepth > 0; }
