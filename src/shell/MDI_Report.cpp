@@ -9,6 +9,9 @@ void MDI::cmdInterpretation_Click() {
   frmSave& report = platform::Form<frmSave>::Get();
   report.setWindowModality(Qt::ApplicationModal);
   report.exec();
+  // Escape hides the window without closing it; either way it is unloaded, so the
+  // next showing loads it afresh and rebuilds the report.
+  platform::Form<frmSave>::Unload();
 }
 
 // Only picks the printer the report window prints to: no page range, no printing

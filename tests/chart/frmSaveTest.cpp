@@ -173,6 +173,18 @@ TEST_F(frmSaveTest, InterpretationShowsTheReportModally) {
   EXPECT_FALSE(Form<frmSave>::IsLoaded());
 }
 
+TEST_F(frmSaveTest, EscapeUnloadsTheReportToo) {
+  MDI& mdi = Form<MDI>::Show();
+  QApplication::processEvents();
+  QTimer::singleShot(0, [] {
+    frmSave* form = Form<frmSave>::IfLoaded();
+    ASSERT_NE(form, nullptr);
+    QTest::keyClick(form->RTB->Viewport()->parentWidget(), Qt::Key_Escape);
+  });
+  QTest::mouseClick(mdi.cmdInterpretation, Qt::LeftButton);
+  EXPECT_FALSE(Form<frmSave>::IsLoaded());
+}
+
 TEST_F(frmSaveTest, PrintMenuPicksThePrinterAndCancelChangesNothing) {
   MDI& mdi = Form<MDI>::Show();
   QApplication::processEvents();
