@@ -17,6 +17,8 @@
 #include "chart/frmMain_ChartRun.h"
 #include "platform/Forms.h"
 #include "shell/MDI.h"
+#include "shell/ExitScreenRoad.h"
+#include "shell/frmExitScreen.h"
 #include "shell/frmStartup.h"
 #include "support/Doubles.h"
 
@@ -235,6 +237,8 @@ TEST_F(ChartRunTest, CopiesTheInputsAndShowsTheMainWindowInPlaceOfTheInputWindow
   input->cboTimeZone->setCurrentIndex(row);
   input->chkDST->setCheckState(Qt::PartiallyChecked);
   input->optLatSouth[1]->setChecked(true);
+  ShowExitScreen();
+  input->show();
   Calculate();
 
   EXPECT_TRUE(d.messages->shown.empty());
@@ -266,6 +270,7 @@ TEST_F(ChartRunTest, CopiesTheInputsAndShowsTheMainWindowInPlaceOfTheInputWindow
   EXPECT_FALSE(input->isVisible());
   EXPECT_TRUE(Form<frmMain>::IsLoaded());
   EXPECT_FALSE(Form<frmStartup>::IfLoaded()->isVisible());
+  EXPECT_FALSE(Form<frmExitScreen>::IfLoaded()->isVisible());
 
   // The chart window, loaded by the run, shows this record and the computed chart.
   frmDisplay& display = *Form<frmDisplay>::IfLoaded();

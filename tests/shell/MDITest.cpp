@@ -17,6 +17,7 @@
 #include "chart/frmMain.h"
 #include "platform/Forms.h"
 #include "shell/MDI.h"
+#include "shell/frmExitScreen.h"
 #include "shell/frmStartup.h"
 #include "shell/modHelp_WebLinks.h"
 #include "support/Doubles.h"
@@ -305,6 +306,9 @@ TEST_F(MDIRoadTest, BackUnloadsTheChartAndShowsTheInputWindowWithItsInputs) {
   EXPECT_EQ(Form<frmMain>::IfLoaded()->txtName->text(), "Ada");
   EXPECT_TRUE(Form<frmStartup>::IsLoaded());
   EXPECT_FALSE(Form<frmStartup>::IfLoaded()->isVisible());
+  // The unload showed the exit screen; Back hid it again at once.
+  ASSERT_TRUE(Form<frmExitScreen>::IsLoaded());
+  EXPECT_FALSE(Form<frmExitScreen>::IfLoaded()->isVisible());
 }
 
 TEST_F(MDIRoadTest, NewAndTheBackEntryLeaveTheSameWindowsAsBack) {
@@ -315,6 +319,8 @@ TEST_F(MDIRoadTest, NewAndTheBackEntryLeaveTheSameWindowsAsBack) {
   EXPECT_TRUE(Form<frmMain>::IfLoaded()->isVisible());
   EXPECT_EQ(Form<frmMain>::IfLoaded()->txtName->text(), "Ada");
   EXPECT_FALSE(Form<frmStartup>::IfLoaded()->isVisible());
+  ASSERT_TRUE(Form<frmExitScreen>::IsLoaded());
+  EXPECT_FALSE(Form<frmExitScreen>::IfLoaded()->isVisible());
 
   Form<frmMain>::IfLoaded()->hide();
   ShowMain().mnuBack->trigger();
@@ -331,16 +337,23 @@ TEST_F(MDIRoadTest, ExitTheExitEntryAndTheCloseBoxLeaveTheInputWindowHidden) {
   EXPECT_FALSE(Form<frmMain>::IfLoaded()->isVisible());
   EXPECT_TRUE(Form<frmMain>::IsLoaded());  // the program still runs
   EXPECT_FALSE(Form<frmStartup>::IfLoaded()->isVisible());
+  ASSERT_TRUE(Form<frmExitScreen>::IsLoaded());
+  EXPECT_TRUE(Form<frmExitScreen>::IfLoaded()->isVisible());
+  EXPECT_TRUE(Form<frmExitScreen>::IfLoaded()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  Form<frmExitScreen>::Hide();
 
   ShowMain().mnuExit->trigger();
   Settle();
   EXPECT_FALSE(Form<MDI>::IsLoaded());
+  EXPECT_TRUE(Form<frmExitScreen>::IfLoaded()->isVisible());
+  Form<frmExitScreen>::Hide();
 
   ShowMain().close();
   Settle();
   EXPECT_FALSE(Form<MDI>::IsLoaded());
   EXPECT_FALSE(Form<frmDisplay>::IsLoaded());
   EXPECT_FALSE(Form<frmMain>::IfLoaded()->isVisible());
+  EXPECT_TRUE(Form<frmExitScreen>::IfLoaded()->isVisible());
 }
 
 TEST_F(MDIRoadTest, EveryLoadStartsFromTheDefaultCheckMarks) {
