@@ -31,25 +31,17 @@
 #include "shell/modHelp_QuitApplication.h"
 #include "shell/modHelp_UpdateReminder.h"
 #include "shell/modHelp_WebLinks.h"
-#include "support/Doubles.h"
+#include "shell/QuitRecordingTest.h"
 
 using platform::Form;
 
 namespace {
 
-class WholeRoadTest : public testing_doubles::WindowTest {
+class WholeRoadTest : public testing_doubles::QuitRecordingTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    QuitRecordingTest::SetUp();
     ChartDialogFile.clear();
-    defaultEnd_ = SetEndProgramStep([this] {
-      ++ends;
-      loadedAtEnd = platform::LoadedForms().size();
-    });
-  }
-  void TearDown() override {
-    WindowTest::TearDown();
-    SetEndProgramStep(defaultEnd_);
   }
 
   QString Path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
@@ -90,12 +82,7 @@ class WholeRoadTest : public testing_doubles::WindowTest {
     return names;
   }
 
-  int ends = 0;
-  std::size_t loadedAtEnd = 99;
   QTemporaryDir dir;
-
- private:
-  std::function<void()> defaultEnd_;
 };
 
 TEST_F(WholeRoadTest, StartChartDocumentsAndExit) {

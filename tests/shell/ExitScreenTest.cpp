@@ -18,24 +18,15 @@
 #include "shell/modHelp_QuitApplication.h"
 #include "shell/modHelp_WebLinks.h"
 #include "shell/modTellAFriend.h"
-#include "support/Doubles.h"
+#include "shell/QuitRecordingTest.h"
 
 using platform::Form;
 using platform::MsgIcon;
 
 namespace {
 
-class ExitScreenTest : public testing_doubles::WindowTest {
+class ExitScreenTest : public testing_doubles::QuitRecordingTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    previousEnd_ = SetEndProgramStep([this] { ++ends; });
-  }
-  void TearDown() override {
-    WindowTest::TearDown();
-    SetEndProgramStep(previousEnd_);
-  }
-
   frmExitScreen& Screen() {
     ShowExitScreen();
     frmExitScreen& w = Form<frmExitScreen>::Get();
@@ -58,11 +49,6 @@ class ExitScreenTest : public testing_doubles::WindowTest {
     for (const auto& m : d.messages->shown) texts << m.text;
     return texts;
   }
-
-  int ends = 0;
-
- private:
-  std::function<void()> previousEnd_;
 };
 
 TEST_F(ExitScreenTest, ShowsItsDesignedWindow) {

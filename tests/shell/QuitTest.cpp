@@ -15,7 +15,7 @@
 #include "shell/frmExitScreen.h"
 #include "shell/frmStartup.h"
 #include "shell/modHelp_QuitApplication.h"
-#include "support/Doubles.h"
+#include "shell/QuitRecordingTest.h"
 
 using platform::Form;
 
@@ -35,23 +35,12 @@ class Counted : public QWidget {
   }
 };
 
-class QuitTest : public testing_doubles::WindowTest {
+class QuitTest : public testing_doubles::QuitRecordingTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    QuitRecordingTest::SetUp();
     unloads.clear();
-    defaultEnd = SetEndProgramStep([this] {
-      ++ends;
-      loadedAtEnd = platform::LoadedForms().size();
-    });
   }
-  void TearDown() override {
-    WindowTest::TearDown();
-    SetEndProgramStep(defaultEnd);
-  }
-  int ends = 0;
-  std::size_t loadedAtEnd = 99;
-  std::function<void()> defaultEnd;
 };
 
 TEST_F(QuitTest, EveryWindowIsUnloadedOnceAndTheProgramEndsOnce) {

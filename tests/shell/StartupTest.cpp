@@ -11,27 +11,13 @@
 #include "shell/frmExitScreen.h"
 #include "shell/frmStartup.h"
 #include "shell/modHelp_QuitApplication.h"
-#include "support/Doubles.h"
+#include "shell/QuitRecordingTest.h"
 
 using platform::Form;
 
 namespace {
 
-class StartupTest : public testing_doubles::WindowTest {
- protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    previousEnd_ = SetEndProgramStep([this] { ++ends; });
-  }
-  void TearDown() override {
-    WindowTest::TearDown();
-    SetEndProgramStep(previousEnd_);
-  }
-  int ends = 0;
-
- private:
-  std::function<void()> previousEnd_;
-};
+using StartupTest = testing_doubles::QuitRecordingTest;
 
 // Which of the two overlapping labels lies on top: the later sibling.
 QLabel* TopBrandLabel(frmMain& main) {
