@@ -14,8 +14,6 @@ QString FlagText(bool value) {
   return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 std::optional<double> FieldNumber(const QString& text) {
@@ -29,9 +27,15 @@ std::optional<double> FieldNumber(const QString& text) {
   return value;
 }
 
+QString DocumentText(const std::string& text) {
+  QString result = QString::fromStdString(text);
+  result.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+  return result;
+}
+
 QStringList ChartFileFields(const astro::BirthRecordData& record, int zoneIndex) {
   return {
-      FromStd(record.BirthName),
+      DocumentText(record.BirthName),
       QString::number(record.BirthMonth),
       QString::number(record.BirthDay),
       QString::number(record.BirthYear),
@@ -45,9 +49,9 @@ QStringList ChartFileFields(const astro::BirthRecordData& record, int zoneIndex)
       FlagText(record.IsEast),
       FlagText(record.IsSouth),
       FlagText(record.IsDST),
-      FromStd(record.BirthCity),
-      FromStd(record.BirthState),
-      FromStd(record.BirthCountry),
+      DocumentText(record.BirthCity),
+      DocumentText(record.BirthState),
+      DocumentText(record.BirthCountry),
   };
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
 
 #include "astro/Shared.h"
 
@@ -29,8 +30,15 @@ enum ChartFileLine {
 };
 
 // The 17 plain field texts of a chart: the record's fields in file order, the
-// zone as the given list row, the flags as "True" or "False".
+// zone as the given list row, the flags as "True" or "False". The free-text
+// fields (name, city, state, country) are written without control characters.
 QStringList ChartFileFields(const astro::BirthRecordData& record, int zoneIndex);
+
+// A free text of the birth record (UTF-8) as the documents write it: without
+// control characters. A pasted or reopened text may hold them; the codec would
+// turn the two that lie CodecShift below LF and CR into line ends, splitting the
+// chart file's lines, and in the export they would break its line layout.
+QString DocumentText(const std::string& text);
 
 // Writes the fields, each encoded, as a chart file. Tells the user and returns
 // false when the file cannot be written; an existing file is then left as it was.

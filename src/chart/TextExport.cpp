@@ -3,6 +3,7 @@
 #include <array>
 
 #include "astro/Shared.h"
+#include "chart/ChartFile.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ QString MonthName(int month) {
 QList<QByteArray> ChartExportLines(const QString& lagna, const QString& rashi) {
   const astro::BirthRecordData& r = astro::BirthRecord;
   QList<QByteArray> lines;
-  lines.append(Latin1(QStringLiteral("Name: ") + FromStd(r.BirthName)));
+  lines.append(Latin1(QStringLiteral("Name: ") + DocumentText(r.BirthName)));
   lines.append(Latin1(QStringLiteral("Date of Birth: %1 %2, %3")
                           .arg(MonthName(r.BirthMonth))
                           .arg(r.BirthDay)
@@ -35,9 +36,9 @@ QList<QByteArray> ChartExportLines(const QString& lagna, const QString& rashi) {
       QStringLiteral("Latitude: %1 Degree %2 Minute ").arg(r.LatDegree).arg(r.LatMinute)));
   lines.append(Latin1(
       QStringLiteral("Longitude: %1 Degree %2 Minute ").arg(r.LongDegree).arg(r.LongMinute)));
-  lines.append(Latin1(QStringLiteral("City: ") + FromStd(r.BirthCity)));
-  lines.append(Latin1(QStringLiteral("State: ") + FromStd(r.BirthState)));
-  lines.append(Latin1(QStringLiteral("Country: ") + FromStd(r.BirthCountry)));
+  lines.append(Latin1(QStringLiteral("City: ") + DocumentText(r.BirthCity)));
+  lines.append(Latin1(QStringLiteral("State: ") + DocumentText(r.BirthState)));
+  lines.append(Latin1(QStringLiteral("Country: ") + DocumentText(r.BirthCountry)));
   lines.append(QByteArray("\r"));
   lines.append(QByteArray("Planetary Position"));
   // Every slot of the position tables but the last, which stays empty.

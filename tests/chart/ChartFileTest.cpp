@@ -84,6 +84,32 @@ TEST_F(ChartFileTest, NegativeNumbersAndNonLatinTextsAreWrittenPlainly) {
   EXPECT_EQ((*ReadChartFile(path))[cfCity], QStringLiteral("K\u00f8benhavn"));
 }
 
+TEST_F(ChartFileTest, ControlCharactersInTextsNeverSplitTheLines) {
+  // Every control character the boxes could hold (pasted, or from a reopened
+  // file), among them the two that encode to LF and CR.
+  std::string controls;
+  for (char c = 1; c < 32; ++c) controls += c;
+  astro::BirthRecordData r = MarchRecord();
+  r.BirthName = "Asha" + controls + " Rao\x7F";
+  r.BirthCity = "\x08Pune\x05";
+  r.BirthState = "Maha\rrash\ntra";
+  r.BirthCountry = "India\x08";
+  const QString path = Path(QStringLiteral("controls.kdw"));
+  ASSERT_TRUE(WriteChartFile(path, ChartFileFields(r, 12)));
+
+  const QByteArray bytes = ReadAll(path);
+  EXPECT_EQ(bytes.count('\r'), 17);
+  EXPECT_EQ(bytes.count('\n'), 17);
+  const QStringList expected = {
+      "Asha Rao", "3",  "5",  "1975", "14",    "7",     "12",          "73",   "51",
+      "18",       "31", "True", "False", "False", "Pune", "Maharashtra", "India"};
+  EXPECT_EQ(*ReadChartFile(path), expected);
+
+  // Ordinary texts are written as they are.
+  EXPECT_EQ(DocumentText("Anna-Maria O'Neil, Jr. 2"), QStringLiteral("Anna-Maria O'Neil, Jr. 2"));
+  EXPECT_EQ(DocumentText("Orl\xC3\xA9" "ans"), QStringLiteral("Orl\u00e9ans"));
+}
+
 TEST(ChartFileLines, LinesEndAtCrOrCrLfAndMissingLinesAreEmpty) {
   const QStringList lines = SplitChartFileBytes(QByteArray("a\r\nb\rc\nd\r\r\ne"));
   ASSERT_EQ(lines.size(), 17);

@@ -183,6 +183,48 @@ TEST_F(ChartFileWindowTest, SaveAsWritesTheMarchChartAndOpenGivesTheSameChart) {
   EXPECT_TRUE(d.messages->shown.empty());
 }
 
+TEST_F(ChartFileWindowTest, ControlCharactersInTheBoxesDoNotSpoilTheSavedChart) {
+  // A chart file whose name line holds a lone LF byte: it decodes to a control
+  // character that stays in the name box after opening.
+  const QString odd = Path(QStringLiteral("odd.kdw"));
+  {
+    QFile file(odd);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EncodeText(QStringLiteral("Asha")).toLatin1() + "\n" +
+               EncodeText(QStringLiteral("Rao")).toLatin1() + "\r\n");
+    for (int i = 1; i < MarchFields.size(); ++i)
+      file.write(EncodeText(MarchFields[i]).toLatin1() + "\r\n");
+  }
+  frmMain& f = Input();
+  Open(f, odd);
+  ASSERT_TRUE(Form<MDI>::IsLoaded());
+  // A pasted backspace character in the place boxes, then the chart run again.
+  QTest::mouseClick(Form<MDI>::Get().cmdBack, Qt::LeftButton);
+  QApplication::processEvents();
+  frmMain& g = Input();
+  g.txtCity->setText(QStringLiteral("Pu\bne\b"));
+  g.txtState->setText(QStringLiteral("\bMaharashtra"));
+  MDI& mdi = RunChart(g);
+
+  const QString path = Path(QStringLiteral("clean.kdw"));
+  SaveAs(mdi, path);
+  QStringList expected = MarchFields;
+  expected[cfName] = QStringLiteral("AshaRao");
+  EXPECT_EQ(DecodedLines(path), expected);
+
+  QTest::mouseClick(mdi.cmdBack, Qt::LeftButton);
+  QApplication::processEvents();
+  frmMain& h = Input();
+  Open(h, path);
+  EXPECT_EQ(h.txtName->text(), QStringLiteral("AshaRao"));
+  EXPECT_EQ(h.txtCity->text(), QStringLiteral("Pune"));
+  EXPECT_EQ(h.txtState->text(), QStringLiteral("Maharashtra"));
+  EXPECT_EQ(h.txtCountry->text(), QStringLiteral("India"));
+  EXPECT_EQ(h.cboTimeZone->currentIndex(), 12);
+  EXPECT_TRUE(Form<MDI>::IsLoaded());
+  EXPECT_TRUE(d.messages->shown.empty());
+}
+
 TEST_F(ChartFileWindowTest, SaveAsProposesTheLastNameAndACancelWritesNothing) {
   frmMain& f = Input();
   EnterMarchChart(f);

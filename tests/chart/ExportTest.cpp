@@ -112,6 +112,16 @@ TEST_F(ExportTest, ZeroesNegativesAndTextsOutsideTheCharacterSet) {
   EXPECT_EQ(lines[4], QByteArray("Longitude: -5 Degree 51 Minute \r"));
 }
 
+TEST_F(ExportTest, ControlCharactersInTextsKeepTheTwentyOneLines) {
+  astro::BirthRecord.BirthName = "Asha\r\nRao\x08";
+  astro::BirthRecord.BirthCity = "Pu\nne";
+  astro::BirthRecord.BirthState = "\x05Maharashtra";
+  astro::BirthRecord.BirthCountry = "In\tdia\r";
+  QByteArray expected = MarchExport;
+  expected.replace("Name: Asha Rao", "Name: AshaRao");
+  EXPECT_EQ(Export(Path(QStringLiteral("c.txt"))), expected);
+}
+
 TEST_F(ExportTest, ExportAndSaveAsProposeEachOthersName) {
   const QString exported = Path(QStringLiteral("summary.txt"));
   Export(exported);
