@@ -159,8 +159,8 @@ void FillReportTables() {
       QStringLiteral("You are full of energy and interests."),
       QStringLiteral("You lack energy and courage."),
       QStringLiteral("You experience sudden outbursts of energy, and yet you stay dynamic."),
-      QStringLiteral("In spite of your low energy level, you keep up a good contact with the outside "
-      "world all about you."),
+      QStringLiteral("In spite of your low energy level, you keep up good contact with the outside "
+      "world and with others."),
       QStringLiteral("You are passionate and understanding."),
   };
 }
