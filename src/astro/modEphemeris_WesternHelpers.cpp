@@ -1,5 +1,6 @@
 #include "astro/modEphemeris_WesternHelpers.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -39,6 +40,24 @@ double ReduceBelow(double value, double period, bool inclusive) {
 double RaiseAboveZero(double value, double period) {
   if (!(value >= -period * kLoopPeriods)) value = std::fmod(value, period);
   while (value < 0) value += period;
+  return value;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::optional<int> WholeNumber(std::string_view text) {
+  text = TrimBlanks(text);
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text.front() == '-') return std::nullopt;  // "+-5" is no number
+  }
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
 

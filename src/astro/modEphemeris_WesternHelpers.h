@@ -3,6 +3,7 @@
 // ecliptic/equatorial conversions, the longitude text and the J2000 ayanamsa.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -69,6 +70,11 @@ std::string WholeText(double value);
 double ReduceBelow(double value, double period, bool inclusive);
 // While value is below 0, adds period; same guard.
 double RaiseAboveZero(double value, double period);
+// The text without its leading and trailing blanks (other white space is kept).
+std::string_view TrimBlanks(std::string_view text);
+// A whole decimal number filling the text, blanks around it and a leading "+"
+// allowed; nothing when the text is no such number or it does not fit an int.
+std::optional<int> WholeNumber(std::string_view text);
 }  // namespace detail
 
 }  // namespace astro

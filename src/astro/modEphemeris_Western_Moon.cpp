@@ -144,10 +144,7 @@ void Topocentric(MoonWorkingValues& w) {
 }  // namespace
 
 std::string RashiFromLongitudeText(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  const std::string_view trimmed = std::string_view(text).substr(first, last - first + 1);
+  const std::string_view trimmed = detail::TrimBlanks(text);
   if (trimmed.size() < 3) return {};
   const std::string_view code = trimmed.substr(trimmed.size() - 3);
   for (std::size_t k = 0; k < kRashiNames.size(); ++k) {

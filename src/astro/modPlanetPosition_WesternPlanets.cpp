@@ -1,10 +1,10 @@
 #include "astro/modPlanetPosition_WesternPlanets.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "astro/Shared.h"
 #include "astro/modEphemeris_WesternHelpers.h"
@@ -69,12 +69,6 @@ Position HeliocentricPosition(bool earth) {
           r * std::sin(u) * std::sin(p.i)};
 }
 
-std::string_view Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 // The last n characters of a UTF-8 text (continuation bytes belong to their character).
 std::string_view LastCharacters(std::string_view s, int n) {
   std::size_t start = s.size();
@@ -92,12 +86,9 @@ std::string PadTwo(std::string_view field) {
 }  // namespace
 
 int ZoneAmount(const std::string& text) {
-  std::string_view t = Trim(text);
-  if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-  std::int16_t value = 0;
-  const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
-  if (error != std::errc{} || end != t.data() + t.size() || t.empty()) return 0;
-  return value;
+  const std::optional<int> value = detail::WholeNumber(text);
+  if (!value || *value < INT16_MIN || *value > INT16_MAX) return 0;
+  return *value;
 }
 
 UniversalDateTime ToUniversal(int year, int month, int day, int hour, int minute, int zoneHours,
@@ -175,16 +166,16 @@ void GeocentricLongitude(int body, double d) {
 }
 
 std::string ShortPositionText(const std::string& text) {
-  const std::string_view t = Trim(text);
+  const std::string_view t = detail::TrimBlanks(text);
   const auto degreeAt = t.find(kDegreeSign);
   const auto minuteAt = t.find('\'');
   if (degreeAt == std::string_view::npos || minuteAt == std::string_view::npos ||
       minuteAt < degreeAt + kDegreeSign.size())
     return {};
-  const std::string_view degrees = Trim(t.substr(0, degreeAt));
+  const std::string_view degrees = detail::TrimBlanks(t.substr(0, degreeAt));
   const std::string_view minutes =
-      Trim(t.substr(degreeAt + kDegreeSign.size(), minuteAt - degreeAt - kDegreeSign.size()));
-  const std::string_view code = Trim(LastCharacters(text, 3));
+      detail::TrimBlanks(t.substr(degreeAt + kDegreeSign.size(), minuteAt - degreeAt - kDegreeSign.size()));
+  const std::string_view code = detail::TrimBlanks(LastCharacters(text, 3));
   return PadTwo(degrees) + " " + std::string(code) + " " + PadTwo(minutes);
 }
 
@@ -208,7 +199,7 @@ void CalcPlanetPositions() {
 
   for (int body = 0; body < kBodies; ++body) {
     GeocentricLongitude(body, p.DayNumber);
-    BodyLongitudeText[static_cast<std::size_t>(body)] = FormatLongitude(p.BodyLongitude);
+    BodyLongitudeText[static_cast<std::size_t>(body)] = FormatLongitudeInPlace(p.BodyLongitude);
   }
 
   PlanetPositions[0] = ShortPositionText(BodyLongitudeText[2]);

@@ -1,9 +1,9 @@
 // Retrograde tables and the retrograde test.
 //
-// Each table is loaded and read into calendar-day numbers once, at its first test;
-// every later test answers from that parsed form by bisection. The rows never change
-// (every load writes the same texts), so the answers are those of reading the rows
-// afresh at every test and scanning them in order.
+// Every test fills its planet's table again. The rows are read into calendar-day
+// numbers once, at the first test, and every test answers from that parsed form by
+// bisection. The rows never change (every load writes the same texts), so the answers
+// are those of reading the rows afresh at every test and scanning them in order.
 #include "astro/modRetrogrades.h"
 
 #include <algorithm>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "astro/Shared.h"
+#include "astro/modEphemeris_WesternHelpers.h"
 #include "astro/modRetrogrades_Tables.h"
 
 namespace astro {
@@ -27,22 +28,6 @@ void LoadRows(std::array<std::string, N>& starts, std::array<std::string, N>& en
               const std::array<std::string_view, N>& startRows, const std::array<std::string_view, N>& endRows) {
   for (std::size_t i = 0; i + 1 < N; ++i) starts[i] = startRows[i];
   for (std::size_t i = 0; i + 1 < N; ++i) ends[i] = endRows[i];
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
-// A whole decimal number filling the text (blanks around it allowed).
-std::optional<int> WholeNumber(std::string_view text) {
-  text = TrimBlanks(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  return value;
 }
 
 // The calendar day of a row "month,day,year,hour,minute," as a day count, or nothing
@@ -61,10 +46,10 @@ std::optional<int> RowDay(std::string_view row) {
   }
   if (count < 5) return std::nullopt;
   const int monthValue = MonthNumber(fields[0]);
-  const auto d = WholeNumber(fields[1]);
-  const auto y = WholeNumber(fields[2]);
-  const auto h = WholeNumber(fields[3]);
-  const auto mi = WholeNumber(fields[4]);
+  const auto d = detail::WholeNumber(fields[1]);
+  const auto y = detail::WholeNumber(fields[2]);
+  const auto h = detail::WholeNumber(fields[3]);
+  const auto mi = detail::WholeNumber(fields[4]);
   if (!d || !y || !h || !mi || monthValue < 1 || monthValue > 12 || *d < 1 || *d > 31 || *y < -9999 ||
       *y > 9999 || *h < 0 || *h > 23 || *mi < 0 || *mi > 59)
     return std::nullopt;
@@ -106,10 +91,9 @@ std::array<PlanetTable, 8>& Tables() {
   return tables;
 }
 
-// Loads the table and reads its rows into day numbers, in row order. A row that is no
+// Reads the loaded table's rows into day numbers, in row order. A row that is no
 // valid date can match no day, so it is left out.
 void Parse(PlanetTable& table) {
-  table.load();
   table.periods.clear();
   table.periods.reserve(table.starts.size());
   for (std::size_t i = 0; i < table.starts.size(); ++i) {
@@ -151,7 +135,7 @@ void LoadPlutoRetrogrades() {
 }
 
 std::int16_t MonthNumber(std::string& field) {
-  std::string_view text = TrimBlanks(field);
+  std::string_view text = detail::TrimBlanks(field);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   double value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -173,6 +157,7 @@ namespace {
 // earlier day is the only one that can hold the day, as the periods are disjoint and
 // ascending.
 bool RetrogradeOn(PlanetTable& table, int dayNumber) {
+  table.load();  // the rows as they always are, whatever the arrays were left holding
   if (!table.parsed) Parse(table);
   const Period* periods = table.periods.data();
   std::size_t low = 0, high = table.periods.size();  // periods[0..low) start before the day

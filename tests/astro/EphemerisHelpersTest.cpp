@@ -139,3 +139,17 @@ TEST(Wrapping, LoopsAlwaysEnd) {
   EXPECT_TRUE(std::isnan(ReduceBelow(std::numeric_limits<double>::infinity(), 360, true)));
   EXPECT_TRUE(std::isnan(RaiseAboveZero(-std::numeric_limits<double>::infinity(), 360)));
 }
+
+TEST(TextHelpers, TrimBlanksAndWholeNumbers) {
+  using detail::TrimBlanks;
+  using detail::WholeNumber;
+  EXPECT_EQ(TrimBlanks("  Ari "), "Ari");
+  EXPECT_EQ(TrimBlanks("   "), "");
+  EXPECT_EQ(TrimBlanks(""), "");
+  EXPECT_EQ(TrimBlanks("\tAri"), "\tAri");  // blanks only
+  EXPECT_EQ(WholeNumber(" -30 "), -30);
+  EXPECT_EQ(WholeNumber("+4"), 4);
+  EXPECT_EQ(WholeNumber("0"), 0);
+  for (const char* bad : {"", " ", "+", "-", "+-5", "5x", "x5", "1.5", "99999999999"})
+    EXPECT_FALSE(WholeNumber(bad).has_value()) << bad;
+}

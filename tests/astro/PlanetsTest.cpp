@@ -130,6 +130,8 @@ TEST(ZoneAmount, SignedSixteenBitTextOrZero) {
   EXPECT_EQ(ZoneAmount("5x"), 0);
   EXPECT_EQ(ZoneAmount("40000"), 0);
   EXPECT_EQ(ZoneAmount("-32768"), -32768);
+  EXPECT_EQ(ZoneAmount("32768"), 0);
+  EXPECT_EQ(ZoneAmount("+-5"), 0);
 }
 
 TEST(DayNumberJ2000, Examples) {
