@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QIcon>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -135,6 +136,7 @@ int TypedCharacterCode(const QKeyEvent& key) {
 frmMain::frmMain() {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
+  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
   setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25));
   BuildMenus();
   BuildControls();

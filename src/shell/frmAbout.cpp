@@ -1,14 +1,13 @@
 #include "shell/frmAbout.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 
 #include "platform/Forms.h"
 #include "platform/Look.h"
@@ -64,8 +63,8 @@ frmAbout::frmAbout() {
   picIcon = new QLabel(this);
   picIcon->setObjectName(QStringLiteral("picIcon"));
   PlaceTw(picIcon, 150, 150, 480, 480);
-  QIcon icon = QApplication::windowIcon();
-  if (icon.isNull()) icon = style()->standardIcon(QStyle::SP_DesktopIcon);
+  // The program's own icon, in the caption and in the picture box.
+  const QIcon icon(QStringLiteral(":/assets/icon.png"));
   setWindowIcon(icon);
   picIcon->setPixmap(icon.pixmap(picIcon->size()));
 

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -40,6 +41,7 @@ QStringList Items(const QComboBox* list) {
 TEST_F(frmMainTest, ListsHoldTheirEntriesAndStartAtTheFirst) {
   frmMain& f = Open();
   EXPECT_EQ(f.windowTitle(), "QZ Astrology Ormandel v1.35");
+  EXPECT_EQ(f.windowIcon().pixmap(32).toImage(), QIcon(":/assets/icon.png").pixmap(32).toImage());
 
   const QStringList months = Items(f.cboMonth);
   ASSERT_EQ(months.size(), 12);

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -52,7 +54,11 @@ TEST_F(frmAboutTest, TextsFontsAndPositions) {
   EXPECT_TRUE(a.cmdOK->isDefault());
   EXPECT_EQ(a.cmdOK->geometry(), QRect(338, 208, 84, 23));
   EXPECT_EQ(a.picIcon->geometry(), QRect(10, 10, 32, 32));
-  EXPECT_FALSE(a.picIcon->pixmap().isNull());
+  // The picture box shows the program's own icon, not a stock one.
+  const QImage programIcon = QIcon(":/assets/icon.png").pixmap(a.picIcon->size()).toImage();
+  ASSERT_FALSE(programIcon.isNull());
+  EXPECT_EQ(a.picIcon->pixmap().toImage(), programIcon);
+  EXPECT_EQ(a.windowIcon().pixmap(32).toImage(), QIcon(":/assets/icon.png").pixmap(32).toImage());
   EXPECT_EQ(a.Line1[0]->objectName(), "Line1(0)");
   EXPECT_EQ(a.Line1[0]->y() + a.Line1[0]->height(), a.Line2->y() + 1 + a.Line1[0]->height() / 2);
   // Every text fits inside the window.
