@@ -160,9 +160,13 @@ ChartTextBox::ChartTextBox(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setFrameShape(QFrame::Box);
   setFrameShadow(QFrame::Plain);
-  // Only the chart fills the chakra boxes; the user may select and copy.
+  // Only the chart fills the chakra boxes; the user may select with the mouse and
+  // copy. Without keyboard selection the box draws no text cursor, and it takes
+  // the focus only when clicked, so neither the window nor its snapshot ever
+  // shows a caret blinking in the first box.
   setReadOnly(true);
-  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  setTextInteractionFlags(Qt::TextSelectableByMouse);
+  setFocusPolicy(Qt::ClickFocus);
 }
 
 void ChartTextBox::setText(const QString& text) {
@@ -219,6 +223,9 @@ frmDisplay::frmDisplay() {
   SetBackColor(this, Qt::white);
   SetTextColor(this, Qt::black);
   setFixedSize(Px(15000), Px(7950));
+  // The window itself takes the focus when it is activated, so no chakra box
+  // becomes the focus widget unasked.
+  setFocusPolicy(Qt::ClickFocus);
 
   for (int i = 0; i < 12; ++i) {
     const QString& sign = SignNames()[static_cast<std::size_t>(i)];

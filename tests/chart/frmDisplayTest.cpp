@@ -3,6 +3,7 @@
 // chakra panel and the pictures it is built from.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
@@ -246,6 +247,23 @@ TEST_F(frmDisplayTest, ChakraBoxKeepsItsTextExactlyAndShowsOneBodyPerLine) {
   EXPECT_EQ(f.txtChakraPlanets[3]->text(), text);
   EXPECT_EQ(f.txtChakraPlanets[3]->toPlainText(), "\nSun\nMercury (R) \nAsc");
   EXPECT_TRUE(f.txtChakraPlanets[3]->isReadOnly());
+}
+
+TEST_F(frmDisplayTest, ChakraBoxesNeitherTakeTheFocusUnaskedNorDrawATextCursor) {
+  frmDisplay& f = Form<frmDisplay>::Show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  ChartTextBox* first = f.txtChakraPlanets[0];
+  EXPECT_NE(QApplication::focusWidget(), first);
+  first->setText(QStringLiteral("\r\nSun\r\nAsc"));
+  const QImage unfocused = first->grab().toImage();
+
+  // A click still gives the box the focus, so the mouse can select and copy,
+  // but the box looks the same as before: no caret.
+  QTest::mouseClick(first->viewport(), Qt::LeftButton, {}, QPoint(30, 20));
+  EXPECT_EQ(QApplication::focusWidget(), first);
+  EXPECT_EQ(first->grab().toImage(), unfocused);
+  EXPECT_EQ(first->text(), "\r\nSun\r\nAsc");
 }
 
 TEST_F(frmDisplayTest, PictureListIsNumberedFromOneAndKeyedBySign) {

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -79,6 +80,32 @@ TEST_F(MDITest, LoadsWithCaptionsChildWindowAndDefaultCheckMarks) {
     EXPECT_FALSE(unchecked->isChecked()) << unchecked->objectName().toStdString();
   }
   EXPECT_TRUE(mdi.TB->isVisible());
+}
+
+TEST_F(MDITest, RestoredFromMaximisedTheWindowStandsInTheMiddleOfTheScreen) {
+  MDI& mdi = Form<MDI>::Get();
+  mdi.setWindowState(Qt::WindowNoState);
+  mdi.show();
+  QApplication::processEvents();
+  const QRect available = mdi.screen()->availableGeometry();
+  const QRect frame = mdi.frameGeometry();
+  // Centred, but a window larger than the screen starts at its top-left corner;
+  // a few pixels of tolerance for the frame the platform adds once shown.
+  const int left = std::max(available.left(), available.center().x() - frame.width() / 2);
+  const int top = std::max(available.top(), available.center().y() - frame.height() / 2);
+  EXPECT_NEAR(frame.left(), left, 8);
+  EXPECT_NEAR(frame.top(), top, 8);
+}
+
+TEST_F(MDITest, TheShownChartGivesNoChakraBoxTheFocus) {
+  MDI& mdi = ShowMain();
+  mdi.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
+  QApplication::processEvents();
+  frmDisplay& display = *Form<frmDisplay>::IfLoaded();
+  for (ChartTextBox* box : display.txtChakraPlanets) {
+    EXPECT_FALSE(box->hasFocus()) << box->objectName().toStdString();
+  }
 }
 
 TEST_F(MDITest, MenusHaveTheirCaptionsAndTheDesignedOffEntriesAreHidden) {
