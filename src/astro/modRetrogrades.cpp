@@ -1,9 +1,10 @@
 // Retrograde tables and the retrograde test.
 //
-// Every test fills its planet's table again. The rows are read into calendar-day
-// numbers once, at the first test, and every test answers from that parsed form by
-// bisection. The rows never change (every load writes the same texts), so the answers
-// are those of reading the rows afresh at every test and scanning them in order.
+// Each table is loaded and read into calendar-day numbers once, at its first test;
+// every later test answers from that parsed form by bisection. The rows never change
+// (every load writes the same texts), so the answers are those of reading the rows
+// afresh at every test and scanning them in order, without paying for parsing more
+// than a thousand row texts on every chart.
 #include "astro/modRetrogrades.h"
 
 #include <algorithm>
@@ -91,9 +92,10 @@ std::array<PlanetTable, 8>& Tables() {
   return tables;
 }
 
-// Reads the loaded table's rows into day numbers, in row order. A row that is no
+// Loads the table and reads its rows into day numbers, in row order. A row that is no
 // valid date can match no day, so it is left out.
 void Parse(PlanetTable& table) {
+  table.load();
   table.periods.clear();
   table.periods.reserve(table.starts.size());
   for (std::size_t i = 0; i < table.starts.size(); ++i) {
@@ -157,7 +159,6 @@ namespace {
 // earlier day is the only one that can hold the day, as the periods are disjoint and
 // ascending.
 bool RetrogradeOn(PlanetTable& table, int dayNumber) {
-  table.load();  // the rows as they always are, whatever the arrays were left holding
   if (!table.parsed) Parse(table);
   const Period* periods = table.periods.data();
   std::size_t low = 0, high = table.periods.size();  // periods[0..low) start before the day
