@@ -152,9 +152,13 @@ void MDI::BuildToolBar() {
   static const std::array<const char*, 4> keys{"New", "Save", "Print", "Help"};
   static const std::array<const char*, 4> files{"new", "save", "print", "help"};
   for (std::size_t i = 0; i < keys.size(); ++i) {
-    IL[i] = QPixmap(QStringLiteral(":/assets/toolbar/%1.png").arg(QLatin1String(files[i])));
+    const QString path = QStringLiteral(":/assets/toolbar/%1.png").arg(QLatin1String(files[i]));
+    IL[i] = QPixmap(path);
     const QString key = QString::fromLatin1(keys[i]);
-    QAction* button = TB->addAction(QIcon(IL[i]), key);
+    // The icon holds the picture and its double-size variant for scaled screens.
+    QIcon icon(path);
+    icon.addFile(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
+    QAction* button = TB->addAction(icon, key);
     button->setData(key);
     button->setObjectName(QStringLiteral("TB.") + key);
     button->setToolTip(key);

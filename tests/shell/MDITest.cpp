@@ -267,7 +267,12 @@ TEST_F(MDITest, ToolbarButtonsDispatchByTheirKeys) {
   QStringList keys;
   for (QAction* a : mdi.TB->actions()) keys << a->data().toString();
   EXPECT_EQ(keys, QStringList({"New", "Save", "Print", "Help"}));
-  for (const QPixmap& picture : mdi.IL) EXPECT_FALSE(picture.isNull());
+  for (const QPixmap& picture : mdi.IL) EXPECT_EQ(picture.size(), QSize(16, 16));
+  // Each button's icon carries the picture and its double-size variant.
+  for (QAction* a : mdi.TB->actions()) {
+    EXPECT_EQ(a->icon().availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32)}))
+        << a->data().toString().toStdString();
+  }
 
   QTest::mouseClick(ToolButton(mdi, "Help"), Qt::LeftButton);
   EXPECT_EQ(d.shell->opened, QStringList({AddressOf(&OpenOnlineHelpPage)}));
