@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -174,6 +176,38 @@ TEST_F(FileDialogsTest, ProposedNameDefaultExtensionAndCancel) {
 
   script = Drive({Cancel()});
   EXPECT_EQ(dialogs->ShowSave(request), std::nullopt);
+}
+
+}  // namespace
+
+namespace {
+
+// The printer dialog offers no page range and no printing to a file; a cancel
+// reports false and leaves the current printer as it was.
+TEST(PrinterDialogTest, NoPageRangeNoPrintToFileAndCancelChangesNothing) {
+  std::unique_ptr<platform::IPrinter> printer = MakeQtService<platform::IPrinter>();
+  const QString before = printer->CurrentPrinter().printerName();
+  const int copiesBefore = printer->CurrentPrinter().copyCount();
+
+  bool pageRange = true;
+  bool printToFile = true;
+  bool sameDevice = false;
+  auto script = Drive({[&](QWidget* modal) {
+    auto* dialog = qobject_cast<QPrintDialog*>(modal);
+    if (dialog) {
+      pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
+      printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+      sameDevice = dialog->printer() == &printer->CurrentPrinter();
+    }
+    static_cast<QDialog*>(modal)->reject();
+  }});
+  EXPECT_FALSE(printer->ShowPrinterDialog(true, true));
+  ASSERT_EQ(script->seen.size(), 1u);
+  EXPECT_FALSE(pageRange);
+  EXPECT_FALSE(printToFile);
+  EXPECT_TRUE(sameDevice);  // a confirmed choice goes to the printer every report prints on
+  EXPECT_EQ(printer->CurrentPrinter().printerName(), before);
+  EXPECT_EQ(printer->CurrentPrinter().copyCount(), copiesBefore);
 }
 
 }  // namespace
