@@ -180,7 +180,7 @@ bool RichTextBox::IsLinkAt(int position) const {
 
 // ---- Printing -------------------------------------------------------------------------
 
-void RichTextBox::SelPrint(QPrinter& printer) const {
+bool RichTextBox::SelPrint(QPrinter& printer) const {
   std::unique_ptr<QTextDocument> copy;
   const QTextCursor selection = edit_->textCursor();
   if (selection.hasSelection()) {
@@ -192,7 +192,7 @@ void RichTextBox::SelPrint(QPrinter& printer) const {
   }
 
   QPainter painter;
-  if (!painter.begin(&printer)) return;
+  if (!painter.begin(&printer)) return false;
   // Lay the copy out on the printer itself, so that fonts are measured at its
   // resolution, and cut it into pages of the printable area.
   copy->documentLayout()->setPaintDevice(&printer);
@@ -212,7 +212,7 @@ void RichTextBox::SelPrint(QPrinter& printer) const {
     copy->documentLayout()->draw(&painter, context);
     painter.restore();
   }
-  painter.end();
+  return painter.end();
 }
 
 // ---- Links ----------------------------------------------------------------------------

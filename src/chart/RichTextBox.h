@@ -57,7 +57,8 @@ class RichTextBox : public QWidget {
 
   // Prints the selection, or the whole content when nothing is selected, with its
   // formatting, over as many pages as it needs; no header, footer or page numbers.
-  void SelPrint(QPrinter& printer) const;
+  // False when the printer could not be started (nothing was printed).
+  bool SelPrint(QPrinter& printer) const;
 
   // Recognises web addresses in the text (now and after every change) and shows
   // them as links.

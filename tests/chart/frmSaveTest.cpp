@@ -154,6 +154,20 @@ TEST_F(frmSaveTest, PrintCollapsesTheSelectionAndPrintsTheWholeReport) {
   EXPECT_TRUE(copy.endsWith(QStringLiteral("\n\n") + generated + QStringLiteral("\n\n")));
 }
 
+TEST_F(frmSaveTest, APrinterThatCannotStartIsToldNotSwallowed) {
+  // A PDF printer whose file lies under a regular file cannot be opened.
+  QFile blocker(d.printer->folder.path() + QStringLiteral("/not-a-folder"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  d.printer->printer.setOutputFileName(blocker.fileName() + QStringLiteral("/print.pdf"));
+  frmSave& form = ShowReport();
+  QTest::mouseClick(form.cmdPrint, Qt::LeftButton);
+  ASSERT_EQ(d.messages->shown.size(), 1u);
+  EXPECT_EQ(d.messages->shown[0].icon, platform::MsgIcon::Critical);
+  EXPECT_TRUE(d.messages->shown[0].text.startsWith(QStringLiteral("The report could not be printed")));
+  EXPECT_TRUE(form.isVisible());
+}
+
 TEST_F(frmSaveTest, InterpretationShowsTheReportModally) {
   MDI& mdi = Form<MDI>::Show();
   QApplication::processEvents();
