@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +22,7 @@
 #include "astro/Astro.h"
 #include "astro/modPlanetPosition_WesternTimeZones.h"
 #include "platform/Forms.h"
+#include "platform/LinkLabel.h"
 #include "platform/Look.h"
 #include "shell/ExitScreenRoad.h"
 #include "shell/frmAbout.h"
@@ -92,11 +92,11 @@ QComboBox* MakeList(QWidget* parent, const char* name) {
   return list;
 }
 
+// The link colour; the clickable ones get their hand cursor from MakeLinkLabel.
 void MakeLinkLook(QLabel* label) {
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, platform::ClassicColor(9));
   label->setPalette(palette);
-  label->setCursor(Qt::PointingHandCursor);
 }
 
 // The character code a key press types, as the key filters count it: the text's
@@ -321,9 +321,9 @@ void frmMain::BuildControls() {
     MakeLinkLook(label);
     PlaceTw(label, 90, 90, 10260, 930);
   }
-  lblFullBrand->setCursor(Qt::ArrowCursor);
 
-  for (QLabel* link : {lblURL, lblCobrand}) link->installEventFilter(this);
+  platform::MakeLinkLabel(lblURL, [this] { lblURL_Click(); });
+  platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });
   for (QLineEdit* box : {txtName, txtCity, txtState, txtCountry, txtLatDegree, txtLatMinute, txtLongDegree,
                          txtLongMinute}) {
     box->installEventFilter(this);
@@ -431,17 +431,6 @@ void frmMain::txtLongDegree_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
 void frmMain::txtLongMinute_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    auto* label = qobject_cast<QLabel*>(watched);
-    if (label && mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-      if (label == lblURL) lblURL_Click();
-      if (label == lblCobrand) lblCobrand_Click();
-      return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-  }
-
   using KeyHandler = void (frmMain::*)(int&);
   KeyHandler handler = nullptr;
   if (watched == txtName) handler = &frmMain::txtName_KeyPress;

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include "chart/RichTextBox.h"
 #include "chart/modOrmandel_Report.h"
 #include "platform/Forms.h"
+#include "platform/LinkLabel.h"
 #include "platform/Look.h"
 #include "platform/Services.h"
 #include "shell/modHelp_WebLinks.h"
@@ -50,7 +50,6 @@ frmSave::frmSave() {
                          HomePageAddress() + QStringLiteral(" Now"),
                      UiFont(QStringLiteral("Verdana"), 9, true));
   lblURL->setAlignment(Qt::AlignCenter);
-  lblURL->setCursor(Qt::PointingHandCursor);
   PlaceTw(lblURL, 217, 30, 5760, 420);
 
   RTB = new RichTextBox(this);
@@ -87,14 +86,14 @@ frmSave::frmSave() {
     advert->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTw(advert, 120, 150, 5895, 600);
   }
-  lblCobrand->setCursor(Qt::PointingHandCursor);
   lblCobrand->raise();
 
   RTB1 = new RichTextBox(this);
   RTB1->setObjectName(QStringLiteral("RTB1"));
   RTB1->hide();
 
-  for (QLabel* link : {lblURL, lblCobrand}) link->installEventFilter(this);
+  platform::MakeLinkLabel(lblURL, [this] { lblURL_Click(); });
+  platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });
 }
 
 void frmSave::Form_Load() {
@@ -144,20 +143,4 @@ void frmSave::lblCobrand_Click() { OpenCoBrandPage(); }
 void frmSave::closeEvent(QCloseEvent* event) {
   event->accept();
   platform::Form<frmSave>::Unload();
-}
-
-bool frmSave::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    auto* label = qobject_cast<QLabel*>(watched);
-    if (label && mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-      if (label == lblURL) {
-        lblURL_Click();
-      } else if (label == lblCobrand) {
-        lblCobrand_Click();
-      }
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }

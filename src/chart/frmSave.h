@@ -39,7 +39,6 @@ class frmSave : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Turns on link recognition and link events of RTB; once per window.

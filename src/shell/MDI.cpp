@@ -9,7 +9,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -23,6 +22,7 @@
 #include "chart/frmDisplay.h"
 #include "chart/frmMain.h"
 #include "platform/Forms.h"
+#include "platform/LinkLabel.h"
 #include "platform/Look.h"
 #include "shell/ExitScreenRoad.h"
 #include "shell/frmAbout.h"
@@ -184,7 +184,6 @@ void MDI::BuildStrips() {
                      HomePageAddress() + QStringLiteral(" Now"),
                  UiFont(QStringLiteral("Verdana"), 8.25, false, false, true));
   lblURL->setAlignment(Qt::AlignCenter);
-  lblURL->setCursor(Qt::PointingHandCursor);
   PlaceLabelTw(lblURL, 0, 450, URLWidth, 225);
   layout->addWidget(picTop);
 
@@ -215,13 +214,11 @@ void MDI::BuildStrips() {
     advert->setAutoFillBackground(true);
     PlaceTw(advert, 0, 0, 10800, 405);
   }
-  lblCobrand->setCursor(Qt::PointingHandCursor);
   lblCobrand->raise();  // the co-branding offer lies on top of the other one
 
   Label1 = Label(Picture1, "Label1",
                  QStringLiteral("For Analysis of this Natal chart log onto ") + HomePageAddress(),
                  UiFont(QStringLiteral("Verdana"), 8.25, true), LinkBlue);
-  Label1->setCursor(Qt::PointingHandCursor);
   PlaceLabelTw(Label1, 0, 405, 6795, 195);
 
   cmdInterpretation = Button(Picture1, "cmdInterpretation", QStringLiteral("&Interpretation"),
@@ -236,7 +233,9 @@ void MDI::BuildStrips() {
   connect(cmdInterpretation, &QPushButton::clicked, this, &MDI::cmdInterpretation_Click);
   connect(cmdBack, &QPushButton::clicked, this, &MDI::cmdBack_Click);
   connect(cmdExit, &QPushButton::clicked, this, &MDI::cmdExit_Click);
-  for (QLabel* link : {lblURL, lblCobrand, Label1}) link->installEventFilter(this);
+  platform::MakeLinkLabel(lblURL, [this] { lblURL_Click(); });
+  platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });
+  platform::MakeLinkLabel(Label1, [this] { Label1_Click(); });
 }
 
 void MDI::BuildMenus() {
@@ -554,24 +553,6 @@ bool MDI::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
   if (event->type() == QEvent::WindowActivate) MDIForm_Activate();
   return handled;
-}
-
-bool MDI::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    auto* label = qobject_cast<QLabel*>(watched);
-    if (label && mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-      if (label == lblURL) {
-        lblURL_Click();
-      } else if (label == lblCobrand) {
-        lblCobrand_Click();
-      } else if (label == Label1) {
-        Label1_Click();
-      }
-      return true;
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
 }
 
 void MDI::resizeEvent(QResizeEvent* event) {

@@ -148,7 +148,6 @@ class MDI : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

@@ -5,11 +5,11 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 
 #include "platform/Forms.h"
+#include "platform/LinkLabel.h"
 #include "platform/Look.h"
 #include "shell/modHelp.h"
 
@@ -29,7 +29,6 @@ void MakeLink(QLabel* label) {
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, platform::ClassicColor(9));
   label->setPalette(palette);
-  label->setCursor(Qt::PointingHandCursor);
 }
 
 // A straight horizontal line drawn as a thin filled strip.
@@ -108,7 +107,8 @@ frmAbout::frmAbout() {
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   PlaceTw(Label1, 150, 750, 6165, 1215);
 
-  for (QLabel* link : {lblHomePage, lblCobrand}) link->installEventFilter(this);
+  platform::MakeLinkLabel(lblHomePage, [this] { lblHomePage_Click(); });
+  platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });
 }
 
 void frmAbout::Form_Load() {
@@ -131,17 +131,4 @@ void frmAbout::lblCobrand_Click() { OpenCoBrandPage(); }
 void frmAbout::closeEvent(QCloseEvent* event) {
   event->accept();
   platform::Form<frmAbout>::Unload();
-}
-
-bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    auto* label = qobject_cast<QLabel*>(watched);
-    if (label && mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-      if (label == lblHomePage) lblHomePage_Click();
-      if (label == lblCobrand) lblCobrand_Click();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }

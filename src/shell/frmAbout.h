@@ -35,5 +35,4 @@ class frmAbout : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -17,6 +16,7 @@
 #include <cmath>
 
 #include "platform/Forms.h"
+#include "platform/LinkLabel.h"
 #include "platform/Look.h"
 #include "platform/Services.h"
 #include "shell/ExitScreenRoad.h"
@@ -204,12 +204,11 @@ void frmExitScreen::BuildDownloadFrame() {
   lblGoToHome = MakeLabel(fraDownload, "lblGoToHome", QStringLiteral("Click Here To Visit Velmora Softwares"),
                           UiFont(QStringLiteral("Verdana"), 9, true, false, true));
   SetTextColour(lblGoToHome, Yellow);
-  lblGoToHome->setCursor(Qt::PointingHandCursor);
   // Two lines when the face in use is too wide for one.
   lblGoToHome->setWordWrap(true);
   lblGoToHome->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
   PlaceTw(lblGoToHome, 120, 3900, 3495, 555);
-  lblGoToHome->installEventFilter(this);
+  platform::MakeLinkLabel(lblGoToHome, [this] { lblGoToHome_Click(); });
 }
 
 QString frmExitScreen::MessageText() const {
@@ -341,15 +340,6 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event) {
           if (watched == txtEmail) txtEmail_KeyPress(KeyAscii);
           if (watched == txtFriendEmail) txtFriendEmail_KeyPress(KeyAscii);
           if (KeyAscii == 0) return true;
-        }
-      }
-      break;
-    case QEvent::MouseButtonRelease:
-      if (watched == lblGoToHome) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && lblGoToHome->rect().contains(mouse->position().toPoint())) {
-          lblGoToHome_Click();
-          return true;
         }
       }
       break;

@@ -221,6 +221,10 @@ TEST_F(frmMainTest, LinkLabelsOpenTheirPagesAndFullBrandOpensNothing) {
   QTest::mouseClick(f.lblFullBrand, Qt::LeftButton);
   EXPECT_EQ(d.shell->opened,
             QStringList({QString::fromUtf8(site::WebSite), QString::fromUtf8(site::HelpSite) + "/co-brand.html"}));
+  // Only the clickable ones show the hand.
+  EXPECT_EQ(f.lblURL->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(f.lblCobrand->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(f.lblFullBrand->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(frmMainTest, ExitUnloadsAndANewShowStartsFromTheDefaults) {
