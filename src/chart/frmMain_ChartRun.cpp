@@ -20,6 +20,7 @@
 #include "chart/modOrmandel_ChakraBoxes.h"
 #include "platform/Forms.h"
 #include "platform/Services.h"
+#include "platform/Text.h"
 #include "shell/ExitScreenRoad.h"
 #include "shell/MDI.h"
 #include "shell/frmStartup.h"
@@ -36,14 +37,7 @@ constexpr std::array<const char*, 12> SignFullNames{
 
 const QString LineBreak = QStringLiteral("\r\n");
 
-// Removes leading and trailing blanks only.
-QString TrimBlanks(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text.at(first) == QLatin1Char(' ')) ++first;
-  while (last > first && text.at(last - 1) == QLatin1Char(' ')) --last;
-  return text.mid(first, last - first);
-}
+using platform::TrimBlanks;
 
 // Characters 4 to 6 of a position text ("05 Ari 07"): its sign code.
 std::string SignCodeOf(const std::string& position) {

@@ -19,12 +19,14 @@
 #include "platform/LinkLabel.h"
 #include "platform/Look.h"
 #include "platform/Services.h"
+#include "platform/Text.h"
 #include "shell/ExitScreenRoad.h"
 #include "shell/modHelp_QuitApplication.h"
 #include "shell/modHelp_WebLinks.h"
 #include "shell/modTellAFriend.h"
 
 using platform::PlaceTw;
+using platform::TrimBlanks;
 using platform::UiFont;
 
 const std::array<QString, 4> frmExitScreen::SupportTexts{

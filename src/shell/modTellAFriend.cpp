@@ -3,6 +3,7 @@
 #include <QUrl>
 
 #include "platform/Services.h"
+#include "platform/Text.h"
 #include "shell/modHelp_WebLinks.h"
 
 QString strReferName;
@@ -11,6 +12,8 @@ QString strReferMessage;
 QString strReferFriendName;
 QString strReferFriendEmail;
 QString strReferUrl;
+
+using platform::TrimBlanks;
 
 namespace {
 
@@ -28,14 +31,6 @@ bool Missing(const QString& value, const QString& watermark, const QString& mess
 }
 
 }  // namespace
-
-QString TrimBlanks(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text.at(first) == QLatin1Char(' ')) ++first;
-  while (last > first && text.at(last - 1) == QLatin1Char(' ')) --last;
-  return text.mid(first, last - first);
-}
 
 QString BuildReferAFriendUrl(const QString& name, const QString& email, const QString& message,
                              const QString& friendName, const QString& friendEmail) {

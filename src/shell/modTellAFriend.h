@@ -20,9 +20,6 @@ inline const QString WatermarkMessage = QStringLiteral("Your Message");
 inline const QString WatermarkFriendName = QStringLiteral("Friend's Name");
 inline const QString WatermarkFriendEmail = QStringLiteral("Friend's Email Address");
 
-// Removes leading and trailing blanks (spaces only).
-QString TrimBlanks(const QString& text);
-
 // Checks the five values in order and shows the first failing check's message;
 // when all pass, builds strReferUrl and opens it.
 void SubmitReferAFriend();
