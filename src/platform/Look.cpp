@@ -1,5 +1,7 @@
 #include "platform/Look.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <array>
 
 namespace platform {
@@ -29,6 +31,14 @@ QFont UiFont(const QString& face, double pointSize, bool bold, bool italic, bool
   font.setItalic(italic);
   font.setUnderline(underline);
   return font;
+}
+
+void CentreOnScreen(QWidget* window) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = window->geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+  }
 }
 
 }  // namespace platform

@@ -32,6 +32,9 @@ QColor ClassicColor(int number);
 QFont UiFont(const QString& face, double pointSize, bool bold = false,
              bool italic = false, bool underline = false);
 
+// Moves a window so that it stands centred in the primary screen's free area.
+void CentreOnScreen(QWidget* window);
+
 // Registers the font substitutions; called once at start-up and by the tests.
 void InstallFontSubstitutions();
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include "platform/Forms.h"
@@ -54,6 +56,16 @@ TEST(Look, TwipsAndPalette) {
   EXPECT_EQ(platform::ClassicColor(1), QColor(0, 0, 128));
   EXPECT_EQ(platform::ClassicColor(8), QColor(128, 128, 128));
   EXPECT_EQ(platform::ClassicColor(12), QColor(255, 0, 0));
+}
+
+TEST(Look, CentreOnScreenPutsTheWindowInTheMiddleOfTheFreeArea) {
+  QWidget window;
+  window.resize(300, 200);
+  platform::CentreOnScreen(&window);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  ASSERT_NE(screen, nullptr);
+  EXPECT_EQ(window.geometry().center(), screen->availableGeometry().center());
+  EXPECT_EQ(window.size(), QSize(300, 200));
 }
 
 }  // namespace
