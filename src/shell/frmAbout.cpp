@@ -2,11 +2,9 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 #include "platform/Forms.h"
 #include "platform/LinkLabel.h"
@@ -112,12 +110,7 @@ frmAbout::frmAbout() {
 }
 
 void frmAbout::Form_Load() {
-  // Opens centred on the screen.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  platform::CentreOnScreen(this);
 }
 
 void frmAbout::cmdOK_Click() { platform::Form<frmAbout>::Unload(); }

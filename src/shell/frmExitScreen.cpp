@@ -4,14 +4,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -237,11 +235,7 @@ void frmExitScreen::Form_Load() {
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   setAttribute(Qt::WA_ShowWithoutActivating, true);
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  platform::CentreOnScreen(this);
 }
 
 void frmExitScreen::Form_Unload() { QuitApplication(); }
