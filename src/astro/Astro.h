@@ -2,7 +2,6 @@
 #pragma once
 
 #include "astro/Shared.h"
-#include "astro/Pending.h"
 #include "astro/modEphemeris_WesternHelpers.h"
 #include "astro/modPlanetPosition_WesternTimeZones.h"
 #include "astro/modEphemeris_Western_Moon.h"

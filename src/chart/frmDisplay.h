@@ -5,8 +5,8 @@
 // boxes are filled from the house labels and read by the report, and the hidden
 // picture box keeps the latest snapshot of the window for the JPEG writer.
 //
-// Every control is a public member named as in the window design; control arrays
-// are std::array indexed like the design's arrays (objectName "lblNatal(3)").
+// Every control is a public member named by its control name; control arrays are
+// std::array indexed from 0 (objectName "lblNatal(3)").
 #pragma once
 
 #include <QImage>

@@ -453,8 +453,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = key->modifiers();
-    // An Alt combination that found no menu or access key types nothing, as on the
-    // platform the window was designed for; the box must not take its text either.
+    // An Alt combination that found no menu or access key is a command, not typing:
+    // it types nothing, so the box must not take its text either.
     if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier)) return !key->text().isEmpty();
     int KeyAscii = TypedCharacterCode(*key);
     if (KeyAscii == 0) return false;  // types no character: not filtered

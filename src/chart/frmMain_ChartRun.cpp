@@ -58,13 +58,14 @@ std::optional<std::int16_t> AbsoluteWholeNumber(const QString& text) {
   return static_cast<std::int16_t>(*value < 0 ? -*value : *value);
 }
 
-// Step 5: the house labels, then the sign labels Aries..Pisces, emptied.
+// Empties the house labels, then the sign labels Aries..Pisces, so nothing of
+// the previous chart is left.
 void ClearChart(frmDisplay& display) {
   for (QLabel* house : display.lblNatal) house->setText(QString());
   for (QLabel* sign : display.SignLabels()) sign->setText(QString());
 }
 
-// Step 6: Sun..Saturn into Planet(0..6), the ascendant into Planet(9).
+// Sun..Saturn into Planet(0..6), the ascendant into Planet(9).
 void WritePositions(frmDisplay& display) {
   for (std::size_t i = 0; i <= 6; ++i) {
     display.Planet[i]->setText(QString::fromStdString(astro::PlanetPositions[i]));
@@ -72,7 +73,7 @@ void WritePositions(frmDisplay& display) {
   display.Planet[9]->setText(QString::fromStdString(astro::PlanetPositions[7]));
 }
 
-// Steps 7 and 8: the Sun's sign by its full name, and the Moon's sign.
+// The Sun's sign by its full name, and the Moon's sign.
 void WriteSunAndMoonSigns(frmDisplay& display) {
   const int sunSign = SignIndexOf(SignCodeOf(astro::PlanetPositions[0]));
   if (sunSign >= 0) {
@@ -81,7 +82,7 @@ void WriteSunAndMoonSigns(frmDisplay& display) {
   display.lblRashi->setText(QString::fromStdString(astro::RashiName));
 }
 
-// Steps 9 and 10: each body's name appended to the label of its sign, Sun to
+// Each body's name appended to the label of its sign, Sun to
 // Saturn in order, then "Asc" to the ascendant's sign.
 void GatherBodies(const std::array<QLabel*, 12>& signLabels) {
   auto append = [&signLabels](const std::string& position, const QString& name) {
@@ -96,7 +97,7 @@ void GatherBodies(const std::array<QLabel*, 12>& signLabels) {
   append(astro::PlanetPositions[7], QStringLiteral("Asc"));
 }
 
-// Step 14: house k+1 gets the bodies of sign (a + k) mod 12, a being the first
+// House k+1 gets the bodies of sign (a + k) mod 12, a being the first
 // sign whose text holds "Asc" (Aries when none does).
 void RotateHouses(frmDisplay& display, const std::array<QString, 12>& signContents) {
   std::size_t ascendant = 0;
@@ -111,7 +112,7 @@ void RotateHouses(frmDisplay& display, const std::array<QString, 12>& signConten
   }
 }
 
-// Step 15: house k+1 shows picture ((b + k) mod 12) + 1, b being the ascendant's
+// House k+1 shows picture ((b + k) mod 12) + 1, b being the ascendant's
 // sign by its code in SignAbbrevs; no picture changes when the code matches none.
 void SetSignPictures(frmDisplay& display) {
   const std::string code = SignCodeOf(astro::PlanetPositions[7]);
@@ -193,45 +194,44 @@ bool CopyInputs(const frmMain& input) {
 
 void FillChart(frmDisplay& display) {
   const std::array<QLabel*, 12> signLabels = display.SignLabels();
-  ClearChart(display);            // 5
-  WritePositions(display);        // 6
-  WriteSunAndMoonSigns(display);  // 7, 8
-  GatherBodies(signLabels);       // 9, 10
-  std::array<QString, 12> signContents;  // 11
+  ClearChart(display);
+  WritePositions(display);
+  WriteSunAndMoonSigns(display);
+  GatherBodies(signLabels);
+  // The sign labels only gather the bodies by sign; the houses show them,
+  // turned so that the ascendant's sign is house 1.
+  std::array<QString, 12> signContents;
   for (std::size_t j = 0; j < 12; ++j) signContents[j] = signLabels[j]->text();
-  for (QLabel* sign : signLabels) sign->hide();  // 12
-  for (QLabel* house : display.lblNatal) house->setText(QString());  // 13
-  RotateHouses(display, signContents);  // 14
-  SetSignPictures(display);             // 15
+  for (QLabel* sign : signLabels) sign->hide();
+  for (QLabel* house : display.lblNatal) house->setText(QString());
+  RotateHouses(display, signContents);
+  SetSignPictures(display);
 }
 
 }  // namespace chartrun
 
 void frmMain::cmdCalculate_Click() {
-  // 1. The input window has told the user what is wrong.
+  // ValidateInput has already told the user what is wrong.
   if (!ValidateInput()) return;
-  // 2.
   astro::LoadTimeZones();
-  // 3.
+  // A second guard behind ValidateInput: nothing reaches the calculators that
+  // does not read as a whole number.
   if (!chartrun::CopyInputs(*this)) {
     platform::MsgBox(QStringLiteral("The birth data could not be read as whole numbers. Please check "
                                     "the latitude, the longitude and the time zone."),
                      platform::MsgButtons::OK, platform::MsgIcon::Critical);
     return;
   }
-  // 4.
   astro::CalcAscendant();
   astro::CalcMoonAndDasha();
   astro::CalcPlanetPositions();
   astro::MarkRetrogrades();
-  // 5 to 15; the chart window is loaded here when it is not, after the birth
+  // The chart window is loaded here when it is not, after the birth
   // record is complete, so its birth-data labels show this chart.
   chartrun::FillChart(platform::Form<frmDisplay>::Get());
-  // 16.
   FillChakraBoxes();
-  // 17.
   platform::Form<MDI>::Show();
-  // 18. The input window stays loaded with its inputs.
+  // The input window is only hidden: it keeps its inputs for Back and New.
   platform::Form<frmStartup>::Hide();
   HideExitScreen();
   hide();

@@ -23,7 +23,7 @@ namespace {
 
 const QColor LinkBlue(0, 0, 255);
 
-// The client area holds the controls with the designed 30-twip margin around them.
+// The client area holds the controls with a 30-twip margin around them.
 constexpr int ClientWidth = 6225;
 constexpr int ClientHeight = 6500;
 

@@ -27,7 +27,7 @@ inline void PlaceTw(QWidget* w, int left, int top, int width, int height) {
 // 12 red, 13 fuchsia, 14 yellow, 15 white. Numbers outside 0..15 wrap.
 QColor ClassicColor(int number);
 
-// A font by the face the window design names ("Verdana", "MS Sans Serif"); faces
+// A font by the face a window asks for ("Verdana", "MS Sans Serif"); faces
 // that are not installed are substituted by an installed one (DejaVu Sans).
 QFont UiFont(const QString& face, double pointSize, bool bold = false,
              bool italic = false, bool underline = false);

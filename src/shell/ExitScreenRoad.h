@@ -1,4 +1,4 @@
-// The roads into the exit screen that windows of both subsystems take: closing
+// The roads into the exit screen that the input, main and chart windows take: closing
 // the input window or the main window shows it; the chart run hides it again.
 #pragma once
 

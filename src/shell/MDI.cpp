@@ -39,7 +39,7 @@ namespace {
 const QColor StripColour(255, 199, 6);
 const QColor LinkBlue(0, 0, 255);
 
-// Heights in twips of the parts of the window the design leaves to us.
+// Heights in twips of the strips and the toolbar; the chart workspace takes the rest.
 constexpr int TopStripHeight = 720;
 constexpr int BottomStripHeight = 600;
 constexpr int ToolBarHeight = 420;
@@ -300,7 +300,7 @@ void MDI::BuildMenus() {
   mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
   mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
 
-  // The entries the design switches off are hidden; nothing shows them again.
+  // Entries for views the program does not have are hidden; nothing shows them again.
   for (QAction* off : {mnuStatusBar, mnuViewSeparator1, mnuChartStyle->menuAction(),
                        mnuColor->menuAction(), mnuViewSeparator2, mnuChart,
                        mnuDivisionalCharts->menuAction(), mnuMakeMoney}) {

@@ -147,7 +147,7 @@ TEST_F(MoonTest, SouthAndEastAreNegative) {
   EXPECT_NEAR(std::remainder(astro::MoonWork.Theta - astro::MoonWork.gst - 151.2 / 15.0, 24.0), 0.0, 1e-9);
 }
 
-// Step 12: the sign comes from the last three letters of the trimmed text; a text
+// The sign comes from the last three letters of the trimmed text; a text
 // without a code (a longitude of exactly 360) keeps the sign of the earlier chart.
 TEST_F(MoonTest, RashiNameKeptWhenTheTextHasNoSignCode) {
   astro::RashiName = "Gemini";
