@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 
 #include "chart/ChartFile.h"
-#include "chart/frmDisplay.h"
-#include "chart/modSaveForm.h"
+#include "windows/frmDisplay.h"
+#include "windows/modSaveForm.h"
 #include "platform/Forms.h"
-#include "shell/modHelp_Codec.h"
+#include "chart/modHelp_Codec.h"
 
 namespace {
 

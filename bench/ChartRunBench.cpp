@@ -9,10 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "chart/frmMain.h"
+#include "windows/frmMain.h"
 #include "platform/Forms.h"
-#include "shell/MDI.h"
-#include "shell/frmStartup.h"
+#include "windows/MDI.h"
+#include "windows/frmStartup.h"
 
 namespace {
 

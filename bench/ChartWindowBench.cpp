@@ -6,8 +6,8 @@
 #include <QEvent>
 #include <QLabel>
 
-#include "chart/frmDisplay.h"
-#include "chart/modOrmandel_ChakraBoxes.h"
+#include "windows/frmDisplay.h"
+#include "windows/modOrmandel_ChakraBoxes.h"
 #include "platform/Forms.h"
 
 static void BM_LoadChartWindow(benchmark::State& state) {

@@ -5,8 +5,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "chart/RichTextBox.h"
-#include "chart/modOrmandel_Report.h"
+#include "platform/RichTextBox.h"
+#include "windows/modOrmandel_Report.h"
 
 namespace {
 

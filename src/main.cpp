@@ -2,7 +2,7 @@
 
 #include "platform/Forms.h"
 #include "platform/Look.h"
-#include "shell/frmStartup.h"
+#include "windows/frmStartup.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "platform/Services.h"
-#include "shell/modHelp_Codec.h"
+#include "chart/modHelp_Codec.h"
 
 namespace {
 

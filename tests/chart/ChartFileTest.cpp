@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "chart/ChartFile.h"
-#include "shell/modHelp_Codec.h"
+#include "chart/modHelp_Codec.h"
 #include "support/Doubles.h"
 
 namespace {

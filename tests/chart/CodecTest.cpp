@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "shell/modHelp.h"
+#include "windows/modHelp.h"
 
 namespace {
 

@@ -1,0 +1,575 @@
+#include "windows/MDI.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "windows/frmDisplay.h"
+#include "windows/frmMain.h"
+#include "platform/Forms.h"
+#include "platform/LinkLabel.h"
+#include "platform/Look.h"
+#include "windows/ExitScreenRoad.h"
+#include "windows/frmAbout.h"
+#include "windows/frmStartup.h"
+#include "windows/modHelp_WebLinks.h"
+
+using platform::Form;
+using platform::PlaceTw;
+using platform::Px;
+using platform::UiFont;
+
+namespace {
+
+const QColor StripColour(255, 199, 6);
+const QColor LinkBlue(0, 0, 255);
+
+// Heights in twips of the strips and the toolbar; the chart workspace takes the rest.
+constexpr int TopStripHeight = 720;
+constexpr int BottomStripHeight = 600;
+constexpr int ToolBarHeight = 420;
+
+// The designed widths of the controls MDIForm_Resize places.
+constexpr int ExitWidth = 1095;
+constexpr int BackWidth = 1095;
+constexpr int InterpretationWidth = 1695;
+constexpr int HeadingWidth = 5400;
+constexpr int URLWidth = 5520;
+
+QWidget* Strip(QWidget* parent, const char* name, int heightTw) {
+  auto* strip = new QWidget(parent);
+  strip->setObjectName(QString::fromLatin1(name));
+  strip->setAutoFillBackground(true);
+  QPalette palette = strip->palette();
+  palette.setColor(QPalette::Window, StripColour);
+  strip->setPalette(palette);
+  strip->setFixedHeight(Px(heightTw));
+  return strip;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const QString& caption, const QFont& font,
+              const QColor& colour = QColor()) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFont(font);
+  label->setTextFormat(Qt::PlainText);
+  if (colour.isValid()) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+  }
+  return label;
+}
+
+// A label never clips its caption: it keeps its designed width unless the
+// caption needs more room.
+void PlaceLabelTw(QLabel* label, int left, int top, int width, int height) {
+  PlaceTw(label, left, top, width, height);
+  if (label->sizeHint().width() > label->width()) label->resize(label->sizeHint().width(), label->height());
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QFont& font,
+                    int widthTw) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setFont(font);
+  PlaceTw(button, 0, 77, widthTw, 400);
+  return button;
+}
+
+QAction* Entry(QMenu* menu, const char* name, const QString& caption, bool checkable = false) {
+  auto* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setCheckable(checkable);
+  return action;
+}
+
+QMenu* SubMenu(QMenu* parent, const char* name, const QString& caption) {
+  auto* menu = parent->addMenu(caption);
+  menu->setObjectName(QString::fromLatin1(name));
+  menu->menuAction()->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
+
+QAction* Separator(QMenu* menu, const char* name = nullptr) {
+  auto* separator = menu->addSeparator();
+  if (name) separator->setObjectName(QString::fromLatin1(name));
+  return separator;
+}
+
+}  // namespace
+
+MDI::MDI() {
+  setObjectName(QStringLiteral("MDI"));
+  setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
+  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  // The toolbar is switched on and off through the View menu only, so its state
+  // and the menu's check mark always agree.
+  setContextMenuPolicy(Qt::NoContextMenu);
+
+  BuildToolBar();
+  BuildStrips();
+  BuildMenus();
+
+  // Started centred on the screen and maximised.
+  resize(Px(15360), Px(11520));
+  // Restored from maximised it stands in the middle of the screen; a window
+  // larger than the screen keeps its title bar on it.
+  if (const QScreen* shown = screen()) {
+    const QRect available = shown->availableGeometry();
+    QRect placed = frameGeometry();
+    placed.moveCenter(available.center());
+    move(std::max(placed.left(), available.left()), std::max(placed.top(), available.top()));
+  }
+  setWindowState(Qt::WindowMaximized);
+}
+
+void MDI::BuildToolBar() {
+  TB = new QToolBar(this);
+  TB->setObjectName(QStringLiteral("TB"));
+  TB->setMovable(false);
+  TB->setFloatable(false);
+  TB->setIconSize(QSize(16, 16));
+  TB->setFixedHeight(Px(ToolBarHeight));
+  TB->toggleViewAction()->setEnabled(false);
+  addToolBar(Qt::TopToolBarArea, TB);
+
+  static const std::array<const char*, 4> keys{"New", "Save", "Print", "Help"};
+  static const std::array<const char*, 4> files{"new", "save", "print", "help"};
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const QString path = QStringLiteral(":/assets/toolbar/%1.png").arg(QLatin1String(files[i]));
+    IL[i] = QPixmap(path);
+    const QString key = QString::fromLatin1(keys[i]);
+    // The icon holds the picture and its double-size variant for scaled screens.
+    QIcon icon(path);
+    icon.addFile(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
+    QAction* button = TB->addAction(icon, key);
+    button->setData(key);
+    button->setObjectName(QStringLiteral("TB.") + key);
+    button->setToolTip(key);
+  }
+  connect(TB, &QToolBar::actionTriggered, this, &MDI::TB_ButtonClick);
+}
+
+void MDI::BuildStrips() {
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("MDIClient"));
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  // The heading strip under the toolbar.
+  picTop = Strip(central, "picTop", TopStripHeight);
+  lblHeading = Label(picTop, "lblHeading", QStringLiteral("QZ Astrology Ormandel"),
+                     UiFont(QStringLiteral("Verdana"), 18, true));
+  lblHeading->setAlignment(Qt::AlignCenter);
+  PlaceLabelTw(lblHeading, 0, 0, HeadingWidth, 435);
+  lblURL = Label(picTop, "lblURL",
+                 QStringLiteral("Share your chart and your questions in our astrology forum. Visit ") +
+                     HomePageAddress() + QStringLiteral(" Now"),
+                 UiFont(QStringLiteral("Verdana"), 8.25, false, false, true));
+  lblURL->setAlignment(Qt::AlignCenter);
+  PlaceLabelTw(lblURL, 0, 450, URLWidth, 225);
+  layout->addWidget(picTop);
+
+  // The workspace that holds the chart window.
+  workspace = new QMdiArea(central);
+  workspace->setObjectName(QStringLiteral("workspace"));
+  workspace->setBackground(Qt::white);
+  workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  layout->addWidget(workspace, 1);
+
+  // The button strip at the bottom.
+  Picture1 = Strip(central, "Picture1", BottomStripHeight);
+  const QFont boldLink = UiFont(QStringLiteral("Verdana"), 8.25, true, false, true);
+  lblFullBrand = Label(Picture1, "lblFullBrand",
+                       QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                                      "make money online. Get this software fully branded for your "
+                                      "website. Click here for more details."),
+                       boldLink, LinkBlue);
+  lblCobrand = Label(Picture1, "lblCobrand",
+                     QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                                    "traffic to your site. Put your site's name &  link here. See "
+                                    "\"Help\" for details.    Click Here for more info on co-branding."),
+                     boldLink, LinkBlue);
+  for (QLabel* advert : {lblFullBrand, lblCobrand}) {
+    advert->setWordWrap(true);
+    advert->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    advert->setAutoFillBackground(true);
+    PlaceTw(advert, 0, 0, 10800, 405);
+  }
+  lblCobrand->raise();  // the co-branding offer lies on top of the other one
+
+  Label1 = Label(Picture1, "Label1",
+                 QStringLiteral("For Analysis of this Natal chart log onto ") + HomePageAddress(),
+                 UiFont(QStringLiteral("Verdana"), 8.25, true), LinkBlue);
+  PlaceLabelTw(Label1, 0, 405, 6795, 195);
+
+  cmdInterpretation = Button(Picture1, "cmdInterpretation", QStringLiteral("&Interpretation"),
+                             UiFont(QStringLiteral("Verdana"), 8.25, true), InterpretationWidth);
+  cmdBack = Button(Picture1, "cmdBack", QStringLiteral("&Back"),
+                   UiFont(QStringLiteral("MS Sans Serif"), 8.25), BackWidth);
+  cmdExit = Button(Picture1, "cmdExit", QStringLiteral("E&xit"),
+                   UiFont(QStringLiteral("Verdana"), 8.25), ExitWidth);
+  layout->addWidget(Picture1);
+  setCentralWidget(central);
+
+  connect(cmdInterpretation, &QPushButton::clicked, this, &MDI::cmdInterpretation_Click);
+  connect(cmdBack, &QPushButton::clicked, this, &MDI::cmdBack_Click);
+  connect(cmdExit, &QPushButton::clicked, this, &MDI::cmdExit_Click);
+  platform::MakeLinkLabel(lblURL, [this] { lblURL_Click(); });
+  platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });
+  platform::MakeLinkLabel(Label1, [this] { Label1_Click(); });
+}
+
+void MDI::BuildMenus() {
+  // A checkable entry's handler sets its check marks itself, so the automatic
+  // toggle of a checkable entry is undone before the handler runs.
+  auto wire = [this](QAction* action, void (MDI::*handler)()) {
+    connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
+      if (action->isCheckable()) action->setChecked(!checked);
+      (this->*handler)();
+    });
+  };
+  QMenuBar* bar = menuBar();
+
+  mnuFile = bar->addMenu(QStringLiteral("&File"));
+  mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  mnuNew = Entry(mnuFile, "mnuNew", QStringLiteral("&New"));
+  Separator(mnuFile);
+  mnuSaveAs = Entry(mnuFile, "mnuSaveAs", QStringLiteral("Save &As"));
+  mnuSaveAsJpeg = Entry(mnuFile, "mnuSaveAsJpeg", QStringLiteral("Save As &JPEG"));
+  Separator(mnuFile);
+  mnuExport = Entry(mnuFile, "mnuExport", QStringLiteral("&Export Chart As Text"));
+  Separator(mnuFile);
+  mnuPrint = Entry(mnuFile, "mnuPrint", QStringLiteral("&Print"));
+  Separator(mnuFile);
+  mnuBack = Entry(mnuFile, "mnuBack", QStringLiteral("&Back"));
+  Separator(mnuFile);
+  mnuExit = Entry(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+
+  mnuView = bar->addMenu(QStringLiteral("&View"));
+  mnuView->setObjectName(QStringLiteral("mnuView"));
+  mnuToolBar = Entry(mnuView, "mnuToolBar", QStringLiteral("&Toolbar"), true);
+  mnuStatusBar = Entry(mnuView, "mnuStatusBar", QStringLiteral("&Status Bar"), true);
+  mnuViewSeparator1 = Separator(mnuView, "mnuViewSeparator1");
+  mnuChartStyle = SubMenu(mnuView, "mnuChartStyle", QStringLiteral("&Chart Style"));
+  mnuNorth = Entry(mnuChartStyle, "mnuNorth", QStringLiteral("&North Indian"), true);
+  mnuSouth = Entry(mnuChartStyle, "mnuSouth", QStringLiteral("&South Indian"), true);
+  mnuNatal = Entry(mnuChartStyle, "mnuNatal", QStringLiteral("&Natal Indian"), true);
+  mnuColor = SubMenu(mnuView, "mnuColor", QStringLiteral("Colo&r Style"));
+  mnuColorOn = Entry(mnuColor, "mnuColorOn", QStringLiteral("O&n"), true);
+  mnuColorOff = Entry(mnuColor, "mnuColorOff", QStringLiteral("O&ff"), true);
+  mnuViewSeparator2 = Separator(mnuView, "mnuViewSeparator2");
+  mnuChart = Entry(mnuView, "mnuChart", QStringLiteral("&Chart"), true);
+  mnuDivisionalCharts = SubMenu(mnuView, "mnuDivisionalCharts", QStringLiteral("&Divisional Charts"));
+  mnuSub_Hora = Entry(mnuDivisionalCharts, "mnuSub_Hora", QStringLiteral("&Hora"), true);
+  mnuSub_Drekkana = Entry(mnuDivisionalCharts, "mnuSub_Drekkana", QStringLiteral("&Drekkana"), true);
+  mnuSub_Sapthamsa = Entry(mnuDivisionalCharts, "mnuSub_Sapthamsa", QStringLiteral("&Sapthamsa"), true);
+  mnuSub_Navamsa = Entry(mnuDivisionalCharts, "mnuSub_Navamsa", QStringLiteral("&Navamsa"), true);
+  mnuSub_Dasamsa = Entry(mnuDivisionalCharts, "mnuSub_Dasamsa", QStringLiteral("&D&asamsa"), true);
+  mnuSub_Dwadasamsa = Entry(mnuDivisionalCharts, "mnuSub_Dwadasamsa", QStringLiteral("D&wadasamsa"), true);
+
+  mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+  mnuOnline = Entry(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
+  mnuVisit = Entry(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
+  Separator(mnuHelp);
+  mnuUpdate = Entry(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"));
+  Separator(mnuHelp);
+  mnuAbout = Entry(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
+
+  mnuDonate = bar->addAction(QStringLiteral("&Donate"));
+  mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+  mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+  mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+
+  // Entries for views the program does not have are hidden; nothing shows them again.
+  for (QAction* off : {mnuStatusBar, mnuViewSeparator1, mnuChartStyle->menuAction(),
+                       mnuColor->menuAction(), mnuViewSeparator2, mnuChart,
+                       mnuDivisionalCharts->menuAction(), mnuMakeMoney}) {
+    off->setVisible(false);
+  }
+
+  wire(mnuNew, &MDI::mnuNew_Click);
+  wire(mnuSaveAs, &MDI::mnuSaveAs_Click);
+  wire(mnuSaveAsJpeg, &MDI::mnuSaveAsJpeg_Click);
+  wire(mnuExport, &MDI::mnuExport_Click);
+  wire(mnuPrint, &MDI::mnuPrint_Click);
+  wire(mnuBack, &MDI::mnuBack_Click);
+  wire(mnuExit, &MDI::mnuExit_Click);
+  wire(mnuToolBar, &MDI::mnuToolBar_Click);
+  wire(mnuStatusBar, &MDI::mnuStatusBar_Click);
+  wire(mnuNorth, &MDI::mnuNorth_Click);
+  wire(mnuSouth, &MDI::mnuSouth_Click);
+  wire(mnuNatal, &MDI::mnuNatal_Click);
+  wire(mnuColorOn, &MDI::mnuColorOn_Click);
+  wire(mnuColorOff, &MDI::mnuColorOff_Click);
+  wire(mnuChart, &MDI::mnuChart_Click);
+  wire(mnuSub_Hora, &MDI::mnuSub_Hora_Click);
+  wire(mnuSub_Drekkana, &MDI::mnuSub_Drekkana_Click);
+  wire(mnuSub_Sapthamsa, &MDI::mnuSub_Sapthamsa_Click);
+  wire(mnuSub_Navamsa, &MDI::mnuSub_Navamsa_Click);
+  wire(mnuSub_Dasamsa, &MDI::mnuSub_Dasamsa_Click);
+  wire(mnuSub_Dwadasamsa, &MDI::mnuSub_Dwadasamsa_Click);
+  wire(mnuOnline, &MDI::mnuOnline_Click);
+  wire(mnuVisit, &MDI::mnuVisit_Click);
+  wire(mnuUpdate, &MDI::mnuUpdate_Click);
+  wire(mnuAbout, &MDI::mnuAbout_Click);
+  wire(mnuDonate, &MDI::mnuDonate_Click);
+  wire(mnuMakeMoney, &MDI::mnuMakeMoney_Click);
+}
+
+// ---- Load, resize, unload ------------------------------------------------------------
+
+void MDI::MDIForm_Load() {
+  // The chart window is the frame's one child window.
+  AdoptChartWindow(Form<frmDisplay>::Get());
+  // The default check marks, set afresh on every load.
+  mnuToolBar->setChecked(true);
+  mnuStatusBar->setChecked(true);
+  mnuColorOff->setChecked(true);
+  mnuChart->setChecked(true);
+  mnuSouth->setChecked(true);
+}
+
+MdiPlacement MDI::PlaceOnResize(float outerWidth, float exitWidth, float backWidth,
+                                float interpretationWidth, float headingWidth, float urlWidth) {
+  MdiPlacement p;
+  p.exitLeft = outerWidth - exitWidth - 300.0f;
+  p.backLeft = p.exitLeft - backWidth - 100.0f;
+  p.interpretationLeft = p.backLeft - interpretationWidth - 100.0f;
+  p.headingLeft = (outerWidth - headingWidth) / 2.0f;
+  p.urlLeft = (outerWidth - urlWidth) / 2.0f;
+  return p;
+}
+
+void MDI::MDIForm_Resize() {
+  auto tw = [](int pixels) { return static_cast<float>(platform::Twips(pixels)); };
+  const MdiPlacement p =
+      PlaceOnResize(tw(frameGeometry().width()), tw(cmdExit->width()), tw(cmdBack->width()),
+                    tw(cmdInterpretation->width()), tw(lblHeading->width()), tw(lblURL->width()));
+  auto moveLeft = [](QWidget* w, float leftTw) {
+    w->move(Px(static_cast<int>(std::lround(leftTw))), w->y());
+  };
+  moveLeft(cmdExit, p.exitLeft);
+  moveLeft(cmdBack, p.backLeft);
+  moveLeft(cmdInterpretation, p.interpretationLeft);
+  moveLeft(lblHeading, p.headingLeft);
+  moveLeft(lblURL, p.urlLeft);
+}
+
+void MDI::MDIForm_Unload() {
+  // The child window goes first, so the chart on screen is gone afterwards.
+  Form<frmDisplay>::Unload();
+  ShowExitScreen();
+  Form<frmStartup>::Hide();
+}
+
+// ---- The chart window in the workspace -------------------------------------------------
+
+void MDI::AdoptChartWindow(frmDisplay& display) {
+  if (chartSubWindow_ && chartSubWindow_->widget() == &display) return;
+  auto* sub = new QMdiSubWindow(workspace);
+  sub->setObjectName(QStringLiteral("ChartSubWindow"));
+  // The sub-window lives as long as the chart window; closing it unloads the
+  // chart window, whose destruction then removes the sub-window.
+  sub->setAttribute(Qt::WA_DeleteOnClose, false);
+  sub->setWidget(&display);
+  sub->setWindowIcon(windowIcon());
+  workspace->addSubWindow(sub);
+  sub->move(0, 0);
+  sub->adjustSize();
+  chartSubWindow_ = sub;
+  connect(&display, &QObject::destroyed, sub, [this, sub] {
+    if (chartSubWindow_ == sub) chartSubWindow_ = nullptr;
+    workspace->removeSubWindow(sub);
+    sub->deleteLater();
+  });
+  display.show();
+  sub->show();
+}
+
+void MDI::ShowChartWindow() {
+  frmDisplay& display = Form<frmDisplay>::Get();
+  AdoptChartWindow(display);
+  display.show();
+  chartSubWindow_->show();
+  chartSubWindow_->raise();
+}
+
+void MDI::HideChartWindow() {
+  if (chartSubWindow_) chartSubWindow_->hide();
+}
+
+// ---- Roads -------------------------------------------------------------------------
+
+void MDI::cmdExit_Click() {
+  ShowExitScreen();
+  Form<frmStartup>::Hide();
+  Form<MDI>::Unload();
+}
+
+void MDI::mnuExit_Click() { cmdExit_Click(); }
+
+void MDI::cmdBack_Click() {
+  Form<MDI>::Unload();
+  Form<frmStartup>::Hide();
+  HideExitScreen();
+  Form<frmMain>::Show();
+}
+
+void MDI::mnuBack_Click() { cmdBack_Click(); }
+
+void MDI::mnuNew_Click() {
+  Form<frmMain>::Show();
+  Form<MDI>::Unload();
+  Form<frmStartup>::Hide();
+  HideExitScreen();
+}
+
+// ---- View menu ---------------------------------------------------------------------
+
+void MDI::mnuToolBar_Click() {
+  if (mnuToolBar->isChecked()) {
+    mnuToolBar->setChecked(false);
+    TB->hide();
+  } else {
+    mnuToolBar->setChecked(true);
+    TB->show();
+  }
+}
+
+void MDI::mnuStatusBar_Click() { mnuStatusBar->setChecked(!mnuStatusBar->isChecked()); }
+
+void MDI::mnuNorth_Click() {
+  mnuNorth->setChecked(true);
+  mnuSouth->setChecked(false);
+  mnuNatal->setChecked(false);
+}
+
+void MDI::mnuSouth_Click() {
+  mnuNorth->setChecked(false);
+  mnuSouth->setChecked(true);
+  mnuNatal->setChecked(false);
+}
+
+void MDI::mnuNatal_Click() {
+  mnuNorth->setChecked(false);
+  mnuSouth->setChecked(false);
+  mnuNatal->setChecked(true);
+}
+
+void MDI::SetSignColours(bool colourOn) {
+  // Colour numbers Aries..Pisces; Libra takes grey and Scorpio starts again at black.
+  static constexpr std::array<int, 12> on{0, 1, 2, 3, 4, 5, 8, 0, 1, 2, 3, 4};
+  frmDisplay* display = Form<frmDisplay>::IfLoaded();
+  if (!display) return;
+  const auto labels = display->SignLabels();
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    if (!labels[i]) continue;
+    QPalette palette = labels[i]->palette();
+    palette.setColor(QPalette::WindowText, platform::ClassicColor(colourOn ? on[i] : 0));
+    labels[i]->setPalette(palette);
+  }
+}
+
+void MDI::mnuColorOn_Click() {
+  mnuColorOn->setChecked(true);
+  mnuColorOff->setChecked(false);
+  SetSignColours(true);
+}
+
+void MDI::mnuColorOff_Click() {
+  mnuColorOff->setChecked(true);
+  mnuColorOn->setChecked(false);
+  SetSignColours(false);
+}
+
+void MDI::mnuChart_Click() { ShowChartWindow(); }
+
+void MDI::CheckDivisional(QAction* clicked) {
+  HideChartWindow();
+  mnuChart->setChecked(false);
+  for (QAction* entry : {mnuSub_Dasamsa, mnuSub_Drekkana, mnuSub_Dwadasamsa, mnuSub_Hora,
+                         mnuSub_Navamsa, mnuSub_Sapthamsa}) {
+    entry->setChecked(entry == clicked);
+  }
+}
+
+void MDI::mnuSub_Hora_Click() { CheckDivisional(mnuSub_Hora); }
+void MDI::mnuSub_Drekkana_Click() { CheckDivisional(mnuSub_Drekkana); }
+void MDI::mnuSub_Sapthamsa_Click() { CheckDivisional(mnuSub_Sapthamsa); }
+void MDI::mnuSub_Navamsa_Click() { CheckDivisional(mnuSub_Navamsa); }
+void MDI::mnuSub_Dasamsa_Click() { CheckDivisional(mnuSub_Dasamsa); }
+void MDI::mnuSub_Dwadasamsa_Click() { CheckDivisional(mnuSub_Dwadasamsa); }
+
+// ---- Help menu, links and toolbar ------------------------------------------------------
+
+void MDI::mnuOnline_Click() { OpenOnlineHelpPage(); }
+void MDI::mnuVisit_Click() { OpenHomePage(); }
+void MDI::mnuUpdate_Click() { OpenDownloadPage(); }
+void MDI::mnuDonate_Click() { OpenDonatePage(); }
+void MDI::mnuMakeMoney_Click() { OpenFullBrandPage(); }
+void MDI::Label1_Click() { OpenHomePage(); }
+void MDI::lblURL_Click() { OpenHomePage(); }
+void MDI::lblCobrand_Click() { OpenCoBrandPage(); }
+
+void MDI::mnuAbout_Click() { Form<frmAbout>::Get().exec(); }
+
+void MDI::TB_ButtonClick(QAction* Button) {
+  if (!Button) return;
+  const QString key = Button->data().toString();
+  if (key == QLatin1String("New")) {
+    mnuNew_Click();
+  } else if (key == QLatin1String("Save")) {
+    mnuSaveAs_Click();
+  } else if (key == QLatin1String("Print")) {
+    mnuPrint_Click();
+  } else if (key == QLatin1String("Help")) {
+    OpenOnlineHelpPage();
+  }
+}
+
+// ---- Events ------------------------------------------------------------------------
+
+bool MDI::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::WindowActivate) MDIForm_Activate();
+  return handled;
+}
+
+void MDI::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  MDIForm_Resize();
+}
+
+void MDI::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  MDIForm_Resize();
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    MDIForm_Activate();
+  }
+}
+
+void MDI::closeEvent(QCloseEvent* event) {
+  event->accept();
+  Form<MDI>::Unload();
+}

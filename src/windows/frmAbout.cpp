@@ -1,0 +1,127 @@
+#include "windows/frmAbout.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/Forms.h"
+#include "platform/LinkLabel.h"
+#include "platform/Look.h"
+#include "windows/modHelp.h"
+
+using platform::PlaceTw;
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QLatin1String(name));
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+void MakeLink(QLabel* label) {
+  label->setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25, false, false, true));
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, platform::ClassicColor(9));
+  label->setPalette(palette);
+}
+
+// A straight horizontal line drawn as a thin filled strip.
+QFrame* MakeLine(QWidget* parent, const char* name, const QColor& colour, int x1, int x2, int y, int width) {
+  auto* line = new QFrame(parent);
+  line->setObjectName(QLatin1String(name));
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::Window, colour);
+  line->setPalette(palette);
+  line->setAutoFillBackground(true);
+  const int top = platform::Px(y) - (width - 1) / 2;
+  line->setGeometry(platform::Px(x1), top, platform::Px(x2) - platform::Px(x1) + 1, width);
+  return line;
+}
+
+}  // namespace
+
+frmAbout::frmAbout() {
+  setObjectName(QStringLiteral("frmAbout"));
+  setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
+  // Fixed dialog border, no minimize or maximize button, no taskbar entry.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setModal(true);
+  setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25));
+  QPalette white = palette();
+  white.setColor(QPalette::Window, platform::ClassicColor(15));
+  setPalette(white);
+  setAutoFillBackground(true);
+  setFixedSize(platform::Px(6435), platform::Px(3555));
+
+  picIcon = new QLabel(this);
+  picIcon->setObjectName(QStringLiteral("picIcon"));
+  PlaceTw(picIcon, 150, 150, 480, 480);
+  // The program's own icon, in the caption and in the picture box.
+  const QIcon icon(QStringLiteral(":/assets/icon.png"));
+  setWindowIcon(icon);
+  picIcon->setPixmap(icon.pixmap(picIcon->size()));
+
+  cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  PlaceTw(cmdOK, 5070, 3120, 1260, 345);
+  cmdOK->setDefault(true);
+  connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+  lblHomePage = MakeLabel(this, "lblHomePage", QStringLiteral("Click here to visit ") + HomePageAddress());
+  MakeLink(lblHomePage);
+  PlaceTw(lblHomePage, 2250, 1950, 4050, 195);
+
+  Label3 = MakeLabel(this, "Label3",
+                     QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                                    "Put your site's name &  link here."));
+  Label3->setWordWrap(true);
+  Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PlaceTw(Label3, 150, 2280, 6165, 435);
+
+  lblCobrand = MakeLabel(this, "lblCobrand", QStringLiteral("Click Here for more info on Co-branding"));
+  MakeLink(lblCobrand);
+  PlaceTw(lblCobrand, 2880, 2700, 3465, 195);
+
+  // Line1(0), white and two wide, lies under Line2: together they make an etched
+  // separator above the OK button.
+  Line1[0] = MakeLine(this, "Line1(0)", platform::ClassicColor(15), 135, 6330, 3030, 2);
+  Line2 = MakeLine(this, "Line2", platform::ClassicColor(8), 150, 6300, 3030, 1);
+  Line2->raise();
+
+  Label2 = MakeLabel(this, "Label2", QStringLiteral("QZ Astrology Ormandel v1.35"));
+  Label2->setFont(platform::UiFont(QStringLiteral("Verdana"), 9.75, true));
+  PlaceTw(Label2, 780, 270, 3570, 240);
+
+  Label1 = MakeLabel(this, "Label1",
+                     QStringLiteral("The seven nerve centers along the spine which balances our endocrine and central "
+                                    "nervous system are known as the Chakra. QZ Free Astrology Ormandel is an easy and "
+                                    "accurate way to get yourself closer to the spiritual world. The program provides "
+                                    "you an overview as to how the seven chakras affect your life."));
+  Label1->setWordWrap(true);
+  Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PlaceTw(Label1, 150, 750, 6165, 1215);
+
+  platform::MakeLinkLabel(lblHomePage, [this] { lblHomePage_Click(); });
+  platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });
+}
+
+void frmAbout::Form_Load() {
+  platform::CentreOnScreen(this);
+}
+
+void frmAbout::cmdOK_Click() { platform::Form<frmAbout>::Unload(); }
+
+void frmAbout::reject() { cmdOK_Click(); }
+
+void frmAbout::lblHomePage_Click() { OpenHomePage(); }
+
+void frmAbout::lblCobrand_Click() { OpenCoBrandPage(); }
+
+void frmAbout::closeEvent(QCloseEvent* event) {
+  event->accept();
+  platform::Form<frmAbout>::Unload();
+}

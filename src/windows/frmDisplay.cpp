@@ -1,0 +1,537 @@
+#include "windows/frmDisplay.h"
+
+#include <QCloseEvent>
+#include <QApplication>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLocale>
+#include <QPainter>
+#include <QPalette>
+
+#include "astro/Shared.h"
+#include "platform/Forms.h"
+#include "platform/Look.h"
+
+// The pictures are compiled into the shell library; registering them here makes
+// sure they are linked in wherever the chart window is. Registering twice is
+// harmless.
+static void RegisterPictures() { Q_INIT_RESOURCE(assets); }
+
+using platform::PlaceTw;
+using platform::Px;
+using platform::UiFont;
+
+namespace {
+
+QString Indexed(const char* name, int index) {
+  return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+// A label without a background of its own, so the window or the wheel shows through.
+QLabel* TransparentLabel(QWidget* parent, const QString& name, const QFont& font) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setFont(font);
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  label->setAutoFillBackground(false);
+  return label;
+}
+
+void SetTextColor(QWidget* w, const QColor& color) {
+  QPalette palette = w->palette();
+  palette.setColor(QPalette::WindowText, color);
+  palette.setColor(QPalette::Text, color);
+  w->setPalette(palette);
+}
+
+void SetBackColor(QWidget* w, const QColor& color) {
+  QPalette palette = w->palette();
+  palette.setColor(QPalette::Window, color);
+  palette.setColor(QPalette::Base, color);
+  w->setPalette(palette);
+  w->setAutoFillBackground(true);
+}
+
+// An outline drawn as a thin rectangle that lets clicks through.
+class OutlineShape final : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(QColor(255, 128, 255));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+};
+
+QWidget* Outline(QWidget* parent, int index, int left, int top, int width, int height) {
+  auto* shape = new OutlineShape(parent);
+  shape->setObjectName(Indexed("Shape1", index));
+  shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+  PlaceTw(shape, left, top, width, height);
+  return shape;
+}
+
+// Sizes a label to its text, keeping its left and top, no wider than maxWidth pixels.
+void SizeToText(QLabel* label, int maxWidth) {
+  label->adjustSize();
+  if (label->width() > maxWidth) label->resize(maxWidth, label->height());
+}
+
+constexpr int kHouseLabelWidth = 96;    // pixels; room for "Mercury (R) "
+constexpr int kHouseLabelHeight = 124;  // pixels; a leading break and eight bodies
+
+struct HouseSpot {
+  int labelLeft, labelTop;    // house label
+  int numberLeft, numberTop;  // house number
+  int pictureLeft, pictureTop;
+};
+
+// Houses 1..12 counter-clockwise from just below the left end of the horizontal axis.
+constexpr std::array<HouseSpot, 12> kHouses{{
+    {960, 3240, 345, 3720, 280, 3720},
+    {1680, 4080, 960, 4920, 880, 4920},
+    {2535, 4440, 2160, 5760, 2040, 5800},
+    {3480, 4560, 3960, 6000, 3840, 5975},
+    {4440, 3960, 5160, 5400, 5100, 5400},
+    {5055, 3240, 6120, 4080, 6060, 4080},
+    {5160, 2160, 6240, 2400, 6200, 2400},
+    {4695, 1080, 5640, 1200, 5640, 1200},
+    {3480, 480, 4320, 240, 4320, 240},
+    {2400, 600, 2520, 120, 2520, 120},
+    {1440, 1200, 1320, 720, 1320, 720},
+    {840, 2160, 360, 2040, 380, 2040},
+}};
+
+struct ChakraRow {
+  const char* name;
+  int boxTop;
+  int emblemTop;
+  QColor colour;
+};
+
+const std::array<ChakraRow, 6>& ChakraRows() {
+  static const std::array<ChakraRow, 6> rows{{
+      {"Ajna", 720, 915, QColor(255, 192, 255)},
+      {"Vishuddha", 1845, 2040, QColor(192, 192, 255)},
+      {"Anahata", 2970, 3165, QColor(192, 255, 255)},
+      {"Manipura", 4110, 4305, QColor(192, 255, 192)},
+      {"Swadistana", 5235, 5430, QColor(255, 255, 192)},
+      {"Muladhara", 6360, 6555, QColor(255, 224, 192)},
+  }};
+  return rows;
+}
+
+const QColor kDarkRed(128, 0, 0);
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// PictureList
+
+void PictureList::Add(const QString& key, const QPixmap& picture) {
+  pictures_.push_back(picture);
+  keys_.push_back(key);
+}
+
+QPixmap PictureList::ListImages(int number) const {
+  if (number < 1 || number > Count()) return QPixmap();
+  return pictures_[static_cast<std::size_t>(number - 1)];
+}
+
+QPixmap PictureList::ListImages(const QString& key) const {
+  const int index = static_cast<int>(keys_.indexOf(key));
+  return index < 0 ? QPixmap() : ListImages(index + 1);
+}
+
+QString PictureList::Key(int number) const {
+  if (number < 1 || number > Count()) return QString();
+  return keys_[number - 1];
+}
+
+// ---------------------------------------------------------------------------
+// ChartTextBox
+
+ChartTextBox::ChartTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setFrameShape(QFrame::Box);
+  setFrameShadow(QFrame::Plain);
+  // Only the chart fills the chakra boxes; the user may select with the mouse and
+  // copy. Without keyboard selection the box draws no text cursor, and it takes
+  // the focus only when clicked, so neither the window nor its snapshot ever
+  // shows a caret blinking in the first box.
+  setReadOnly(true);
+  setTextInteractionFlags(Qt::TextSelectableByMouse);
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+void ChartTextBox::setText(const QString& text) {
+  text_ = text;
+  QString shown = text;
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  setPlainText(shown);
+}
+
+// ---------------------------------------------------------------------------
+// SnapshotBox
+
+SnapshotBox::SnapshotBox(QWidget* parent) : QWidget(parent) {}
+
+// ---------------------------------------------------------------------------
+// frmDisplay
+
+const std::array<QString, 12>& frmDisplay::SignNames() {
+  static const std::array<QString, 12> names{
+      QStringLiteral("Aries"),       QStringLiteral("Taurus"),    QStringLiteral("Gemini"),
+      QStringLiteral("Cancer"),      QStringLiteral("Leo"),       QStringLiteral("Virgo"),
+      QStringLiteral("Libra"),       QStringLiteral("Scorpio"),   QStringLiteral("Sagittarius"),
+      QStringLiteral("Capricorn"),   QStringLiteral("Aquarius"),  QStringLiteral("Pisces")};
+  return names;
+}
+
+QPixmap frmDisplay::LoadPicture(const QString& path) {
+  RegisterPictures();
+  if (qApp && qApp->devicePixelRatio() > 1.5) {
+    QString doubled = path;
+    doubled.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+    QPixmap picture(doubled);
+    if (!picture.isNull()) {
+      picture.setDevicePixelRatio(2.0);
+      return picture;
+    }
+  }
+  return QPixmap(path);
+}
+
+std::array<QLabel*, 12> frmDisplay::SignLabels() const {
+  return {lblNatalAries, lblNatalTaurus,      lblNatalGemini,    lblNatalCancer,
+          lblNatalLeo,   lblNatalVirgo,       lblNatalLibra,     lblNatalScorpio,
+          lblNatalSagittarius, lblNatalCapricorn, lblNatalAquarius, lblNatalPisces};
+}
+
+frmDisplay::frmDisplay() {
+  RegisterPictures();
+  setObjectName(QStringLiteral("frmDisplay"));
+  setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.25"));
+  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  setFont(UiFont(QStringLiteral("Verdana"), 8.25));
+  SetBackColor(this, Qt::white);
+  SetTextColor(this, Qt::black);
+  setFixedSize(Px(15000), Px(7950));
+  // The window itself takes the focus when it is activated, so no chakra box
+  // becomes the focus widget unasked.
+  setFocusPolicy(Qt::ClickFocus);
+
+  for (int i = 0; i < 12; ++i) {
+    const QString& sign = SignNames()[static_cast<std::size_t>(i)];
+    IMG.Add(sign, LoadPicture(QStringLiteral(":/assets/signs/%1.png").arg(sign.toLower())));
+  }
+
+  BuildLeftColumn();
+  BuildLegend();
+  BuildWheel();
+  BuildChakraPanel();
+
+  RTB = new RichTextBox(this);
+  RTB->setObjectName(QStringLiteral("RTB"));
+  RTB->hide();
+
+  // Below the visible client area; keeps the latest snapshot of this window.
+  Picture1 = new SnapshotBox(this);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  PlaceTw(Picture1, 1080, 8040, 615, 735);
+  Picture1->hide();
+
+  ShowInitialChart();
+}
+
+void frmDisplay::BuildLeftColumn() {
+  Shape1[0] = Outline(this, 0, 240, 60, 3660, 7830);
+
+  const QFont bold = UiFont(QStringLiteral("Verdana"), 8.25, true);
+  struct Row {
+    QLabel** member;
+    const char* name;
+    int top;
+  };
+  const std::array<Row, 8> rows{{{&lblName, "lblName", 120},
+                                 {&lblCity, "lblCity", 480},
+                                 {&lblState, "lblState", 840},
+                                 {&lblCountry, "lblCountry", 1200},
+                                 {&lblDOB, "lblDOB", 1560},
+                                 {&lblTOB, "lblTOB", 1920},
+                                 {&lblLatitude, "lblLatitude", 2280},
+                                 {&lblLongitude, "lblLongitude", 2640}}};
+  for (const Row& row : rows) {
+    QLabel* label = TransparentLabel(this, QLatin1String(row.name), bold);
+    PlaceTw(label, 360, row.top, 3400, 240);
+    *row.member = label;
+  }
+
+  const QFont frameFont = UiFont(QStringLiteral("Verdana"), 8.25, true);
+  const QFont rowFont = UiFont(QStringLiteral("Verdana"), 9.75);
+  const QString frameStyle = QStringLiteral(
+      "QGroupBox { background: white; border: 1px solid rgb(160, 160, 160); margin-top: 7px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px;"
+      " padding: 0px 3px; background: white; }");
+
+  fraWestern = new QGroupBox(QStringLiteral("Planetary Positions"), this);
+  fraWestern->setObjectName(QStringLiteral("fraWestern"));
+  fraWestern->setFont(frameFont);
+  fraWestern->setStyleSheet(frameStyle);
+  PlaceTw(fraWestern, 360, 3360, 3400, 3000);
+
+  // Rows 0..6 are Sun..Saturn; the ascendant's row pairs PlanetName(13) with
+  // Planet(9). The remaining labels stand below the frame's height, out of sight.
+  static const std::array<const char*, 7> names{"Sun", "Moon", "Mercury", "Venus",
+                                                "Mars", "Jupiter", "Saturn"};
+  for (int i = 0; i < 16; ++i) {
+    auto idx = static_cast<std::size_t>(i);
+    PlanetName[idx] = TransparentLabel(fraWestern, Indexed("PlanetName", i), rowFont);
+    Planet[idx] = TransparentLabel(fraWestern, Indexed("Planet", i), rowFont);
+  }
+  auto placeRow = [&](int nameIndex, int valueIndex, int top) {
+    PlaceTw(PlanetName[static_cast<std::size_t>(nameIndex)], 150, top, 1740, 285);
+    PlaceTw(Planet[static_cast<std::size_t>(valueIndex)], 1860, top, 1400, 285);
+  };
+  for (int i = 0; i < 7; ++i) {
+    PlanetName[static_cast<std::size_t>(i)]->setText(QLatin1String(names[static_cast<std::size_t>(i)]));
+    placeRow(i, i, 300 + 328 * i);
+  }
+  PlanetName[13]->setText(QStringLiteral("Asc"));
+  placeRow(13, 9, 2596);
+  const std::array<int, 8> hiddenNames{7, 8, 9, 10, 11, 12, 14, 15};
+  const std::array<int, 8> hiddenValues{7, 8, 10, 11, 12, 13, 14, 15};
+  for (std::size_t n = 0; n < hiddenNames.size(); ++n) {
+    placeRow(hiddenNames[n], hiddenValues[n], 3240 + 328 * static_cast<int>(n));
+  }
+
+  fraVedic = new QGroupBox(QStringLiteral("Other Details"), this);
+  fraVedic->setObjectName(QStringLiteral("fraVedic"));
+  fraVedic->setFont(frameFont);
+  fraVedic->setStyleSheet(frameStyle);
+  PlaceTw(fraVedic, 360, 6720, 3400, 1125);
+  Label1 = TransparentLabel(fraVedic, QStringLiteral("Label1"), rowFont);
+  Label1->setText(QStringLiteral("Sun Sign"));
+  PlaceTw(Label1, 150, 315, 1740, 270);
+  lblLagna = TransparentLabel(fraVedic, QStringLiteral("lblLagna"), rowFont);
+  PlaceTw(lblLagna, 1860, 315, 1400, 270);
+  Label17 = TransparentLabel(fraVedic, QStringLiteral("Label17"), rowFont);
+  Label17->setText(QStringLiteral("Moon Sign"));
+  PlaceTw(Label17, 150, 705, 1740, 270);
+  lblRashi = TransparentLabel(fraVedic, QStringLiteral("lblRashi"), rowFont);
+  PlaceTw(lblRashi, 1860, 705, 1400, 270);
+}
+
+void frmDisplay::BuildLegend() {
+  Shape1[1] = Outline(this, 1, 3990, 30, 6810, 1275);
+  Picture3 = new QWidget(this);
+  Picture3->setObjectName(QStringLiteral("Picture3"));
+  PlaceTw(Picture3, 4020, 60, 6750, 1215);
+
+  const QFont nameFont = UiFont(QStringLiteral("Verdana"), 8.25, true);
+  constexpr std::array<int, 4> pictureLefts{120, 1680, 3240, 5160};
+  constexpr std::array<int, 4> nameLefts{480, 2040, 3600, 5520};
+  constexpr std::array<int, 3> tops{120, 480, 840};
+  for (int sign = 0; sign < 12; ++sign) {
+    const auto column = static_cast<std::size_t>(sign / 3);
+    const auto row = static_cast<std::size_t>(sign % 3);
+    // The legend's pictures are numbered with Aries and Pisces swapped.
+    const int pictureIndex = sign == 0 ? 11 : (sign == 11 ? 0 : sign);
+    auto* picture = new QLabel(Picture3);
+    picture->setObjectName(Indexed("Image1", pictureIndex));
+    picture->setPixmap(IMG.ListImages(sign + 1));
+    picture->setAlignment(Qt::AlignCenter);
+    PlaceTw(picture, pictureLefts[column], tops[row], 300, 300);
+    Image1[static_cast<std::size_t>(pictureIndex)] = picture;
+
+    auto* name = TransparentLabel(Picture3, Indexed("Label8", sign), nameFont);
+    name->setText(SignNames()[static_cast<std::size_t>(sign)]);
+    SetTextColor(name, platform::ClassicColor(9));
+    PlaceTw(name, nameLefts[column], tops[row], 1440, 300);
+    name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label8[static_cast<std::size_t>(sign)] = name;
+  }
+}
+
+void frmDisplay::BuildWheel() {
+  picNatal = new QLabel(this);
+  picNatal->setObjectName(QStringLiteral("picNatal"));
+  picNatal->setPixmap(LoadPicture(QStringLiteral(":/assets/wheel.png")));
+  picNatal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PlaceTw(picNatal, 4000, 1400, 6750, 6465);
+
+  const QFont houseFont = UiFont(QStringLiteral("Verdana"), 8.25);
+  const QFont numberFont = UiFont(QStringLiteral("Verdana"), 12);
+  for (int k = 0; k < 12; ++k) {
+    const auto idx = static_cast<std::size_t>(k);
+    const HouseSpot& spot = kHouses[idx];
+    // House 12's number is element 0 of the number labels.
+    const int numberIndex = (k + 1) % 12;
+
+    auto* number = TransparentLabel(picNatal, Indexed("lblNatalPosition", numberIndex), numberFont);
+    number->setText(QString::number(k + 1));
+    number->setAttribute(Qt::WA_TransparentForMouseEvents);
+    number->move(Px(spot.numberLeft), Px(spot.numberTop));
+    number->adjustSize();
+    lblNatalPosition[static_cast<std::size_t>(numberIndex)] = number;
+
+    auto* picture = new QLabel(picNatal);
+    picture->setObjectName(Indexed("imgSign", k));
+    picture->setAttribute(Qt::WA_TranslucentBackground);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTw(picture, spot.pictureLeft, spot.pictureTop, 300, 300);
+    imgSign[idx] = picture;
+
+    // A fixed box large enough for every list of bodies, so whatever writes the
+    // house never has to resize it; the text stands at its top-left corner.
+    auto* house = TransparentLabel(picNatal, Indexed("lblNatal", k), houseFont);
+    house->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    house->setAttribute(Qt::WA_TransparentForMouseEvents);
+    house->setGeometry(Px(spot.labelLeft), Px(spot.labelTop), kHouseLabelWidth, kHouseLabelHeight);
+    lblNatal[idx] = house;
+  }
+
+  QLabel** signMembers[12] = {&lblNatalAries,   &lblNatalTaurus,      &lblNatalGemini,
+                              &lblNatalCancer,  &lblNatalLeo,         &lblNatalVirgo,
+                              &lblNatalLibra,   &lblNatalScorpio,     &lblNatalSagittarius,
+                              &lblNatalCapricorn, &lblNatalAquarius,  &lblNatalPisces};
+  for (int sign = 0; sign < 12; ++sign) {
+    const QString& name = SignNames()[static_cast<std::size_t>(sign)];
+    auto* label = TransparentLabel(picNatal, QStringLiteral("lblNatal") + name, houseFont);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    *signMembers[sign] = label;
+  }
+}
+
+void frmDisplay::BuildChakraPanel() {
+  Label7 = new QLabel(QStringLiteral("ORMANDEL"), this);
+  Label7->setObjectName(QStringLiteral("Label7"));
+  Label7->setFont(UiFont(QStringLiteral("Verdana"), 9, true));
+  SetTextColor(Label7, platform::ClassicColor(9));
+  Label7->setAlignment(Qt::AlignCenter);
+  PlaceTw(Label7, 12120, 0, 1575, 330);
+
+  Shape1[2] = Outline(this, 2, 11010, 330, 3795, 7515);
+  Picture2 = new QWidget(this);
+  Picture2->setObjectName(QStringLiteral("Picture2"));
+  PlaceTw(Picture2, 11040, 360, 3735, 7455);
+
+  const QFont headingFont = UiFont(QStringLiteral("Verdana"), 8.25, true);
+  auto* emissive = TransparentLabel(Picture2, QStringLiteral("lblCaptions(0)"), headingFont);
+  emissive->setText(QStringLiteral("Emissive"));
+  emissive->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  emissive->setToolTip(QStringLiteral(
+      "Refers to the energy that is being sent out or used up. It is the yang side of each "
+      "chakra, placed on the left side and influenced by the planets on the right side of the "
+      "Ormandel chart."));
+  SetTextColor(emissive, kDarkRed);
+  PlaceTw(emissive, 60, 0, 1200, 240);
+  lblCaptions[0] = emissive;
+
+  auto* chakra = new QLabel(QStringLiteral("CHAKRA"), Picture2);
+  chakra->setObjectName(QStringLiteral("lblCaptions(1)"));
+  chakra->setFont(UiFont(QStringLiteral("Verdana"), 9.75, true));
+  chakra->setAlignment(Qt::AlignCenter);
+  SetBackColor(chakra, kDarkRed);
+  SetTextColor(chakra, Qt::white);
+  PlaceTw(chakra, 1365, 0, 915, 240);
+  lblCaptions[1] = chakra;
+
+  auto* receptive = TransparentLabel(Picture2, QStringLiteral("lblCaptions(2)"), headingFont);
+  receptive->setText(QStringLiteral("Receptive"));
+  receptive->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  receptive->setToolTip(QStringLiteral(
+      "The Yin side of each chakra, it refers to the energy that the human body receives from "
+      "the planetary influences on the left side of the Ormandel chart. It is positioned on the "
+      "right hand side."));
+  SetTextColor(receptive, kDarkRed);
+  PlaceTw(receptive, 2375, 0, 1200, 240);
+  lblCaptions[2] = receptive;
+
+  const QFont boxFont = UiFont(QStringLiteral("Verdana"), 8.25);
+  for (int m = 0; m < 6; ++m) {
+    const ChakraRow& row = ChakraRows()[static_cast<std::size_t>(m)];
+    for (int side = 0; side < 2; ++side) {
+      const int index = 2 * m + side;
+      auto* box = new ChartTextBox(Picture2);
+      box->setObjectName(Indexed("txtChakraPlanets", index));
+      box->setFont(boxFont);
+      SetBackColor(box, row.colour);
+      box->viewport()->setAutoFillBackground(true);
+      box->viewport()->setPalette(box->palette());
+      PlaceTw(box, side == 0 ? 60 : 2375, row.boxTop, 1200, 1005);
+      txtChakraPlanets[static_cast<std::size_t>(index)] = box;
+    }
+
+    auto* name = new QLabel(QLatin1String(row.name), Picture2);
+    name->setObjectName(Indexed("lblCaptions", 3 + m));
+    name->setFont(headingFont);
+    name->setAlignment(Qt::AlignCenter);
+    SetBackColor(name, row.colour);
+    PlaceTw(name, 1305, row.boxTop, 1035, 225);
+    lblCaptions[static_cast<std::size_t>(3 + m)] = name;
+
+    auto* emblem = new QLabel(Picture2);
+    emblem->setObjectName(Indexed("Image2", m));
+    emblem->setPixmap(LoadPicture(QStringLiteral(":/assets/chakra/%1.png").arg(m + 1)));
+    emblem->setAlignment(Qt::AlignCenter);
+    PlaceTw(emblem, 1425, row.emblemTop, 795, 795);
+    Image2[static_cast<std::size_t>(m)] = emblem;
+  }
+}
+
+// What a freshly loaded window shows until a chart run fills it: every house
+// reads "Natal", with the sign names and pictures of a layout that has Libra in
+// house 1.
+void frmDisplay::ShowInitialChart() {
+  constexpr int libra = 6;
+  for (int k = 0; k < 12; ++k) {
+    const auto idx = static_cast<std::size_t>(k);
+    const int sign = (libra + k) % 12;
+    lblNatal[idx]->setText(QStringLiteral("Natal"));
+    imgSign[idx]->setPixmap(IMG.ListImages(sign + 1));
+
+    QLabel* signLabel = SignLabels()[static_cast<std::size_t>(sign)];
+    signLabel->setText(SignNames()[static_cast<std::size_t>(sign)]);
+    signLabel->adjustSize();
+    const HouseSpot& spot = kHouses[idx];
+    signLabel->move(Px(spot.labelLeft), Px(spot.labelTop) + lblNatal[idx]->fontMetrics().height());
+  }
+}
+
+void frmDisplay::Form_Load() {
+  const astro::BirthRecordData& r = astro::BirthRecord;
+  const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+  const QString month =
+      (r.BirthMonth >= 1 && r.BirthMonth <= 12)
+          ? QLocale(QLocale::English, QLocale::UnitedStates).monthName(r.BirthMonth, QLocale::LongFormat)
+          : QString::number(r.BirthMonth);
+
+  lblName->setText(QStringLiteral("Name: ") + text(r.BirthName));
+  lblDOB->setText(QStringLiteral("Date of Birth: %1 %2, %3").arg(month).arg(r.BirthDay).arg(r.BirthYear));
+  lblTOB->setText(QStringLiteral("Time of Birth: %1 Hour %2 Minute").arg(r.BirthHour).arg(r.BirthMinute));
+  lblLatitude->setText(QStringLiteral("Latitude: %1 Degree %2 Minute").arg(r.LatDegree).arg(r.LatMinute));
+  lblLongitude->setText(
+      QStringLiteral("Longitude: %1 Degree %2 Minute").arg(r.LongDegree).arg(r.LongMinute));
+  lblCity->setText(QStringLiteral("City: ") + text(r.BirthCity));
+  lblState->setText(QStringLiteral("State: ") + text(r.BirthState));
+  lblCountry->setText(QStringLiteral("Country: ") + text(r.BirthCountry));
+
+  // Each label is as wide as its text, but never wider than the left column.
+  for (QLabel* label : {lblName, lblCity, lblState, lblCountry, lblDOB, lblTOB, lblLatitude,
+                        lblLongitude}) {
+    SizeToText(label, Px(3400));
+  }
+}
+
+void frmDisplay::closeEvent(QCloseEvent* event) {
+  event->accept();
+  platform::Form<frmDisplay>::Unload();
+}

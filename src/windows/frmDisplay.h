@@ -1,0 +1,155 @@
+// The chart window: birth data, planetary positions, Sun and Moon signs, the sign
+// legend, the twelve-house wheel and the six chakra rows. It is the one child
+// window of the main window and also carries the chart between the program's
+// steps: the chart run writes its house, sign and position labels, the chakra
+// boxes are filled from the house labels and read by the report, and the hidden
+// picture box keeps the latest snapshot of the window for the JPEG writer.
+//
+// Every control is a public member named by its control name; control arrays are
+// std::array indexed from 0 (objectName "lblNatal(3)").
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "platform/RichTextBox.h"
+
+class QGroupBox;
+class QCloseEvent;
+
+// The picture list of the twelve sign glyphs: images numbered from 1, each with a
+// key ("Aries" .. "Pisces").
+class PictureList {
+ public:
+  void Add(const QString& key, const QPixmap& picture);
+  int Count() const { return static_cast<int>(pictures_.size()); }
+  // Image by number, 1 .. Count(); a null pixmap outside that range.
+  QPixmap ListImages(int number) const;
+  // Image by key, compared exactly; a null pixmap for an unknown key.
+  QPixmap ListImages(const QString& key) const;
+  QString Key(int number) const;
+
+ private:
+  std::vector<QPixmap> pictures_;
+  QStringList keys_;
+};
+
+// A multi-line text box with a vertical scroll bar whose text() returns exactly
+// what setText() stored (line breaks written as carriage return and line feed
+// stay that way), while the box shows one body per line.
+class ChartTextBox : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit ChartTextBox(QWidget* parent = nullptr);
+  void setText(const QString& text);
+  QString text() const { return text_; }
+
+ private:
+  QString text_;
+};
+
+// The hidden picture box that keeps the latest snapshot of the chart window.
+class SnapshotBox : public QWidget {
+  Q_OBJECT
+ public:
+  explicit SnapshotBox(QWidget* parent = nullptr);
+  void setPicture(const QImage& picture) { picture_ = picture; }
+  const QImage& picture() const { return picture_; }
+  bool hasPicture() const { return !picture_.isNull(); }
+
+ private:
+  QImage picture_;
+};
+
+class frmDisplay : public QWidget {
+  Q_OBJECT
+ public:
+  frmDisplay();
+  void Form_Load();
+
+  // The sign names Aries .. Pisces, in the order of the picture list.
+  static const std::array<QString, 12>& SignNames();
+  // A picture of the program's resources, in its double-size variant on screens
+  // that scale by two or more.
+  static QPixmap LoadPicture(const QString& path);
+  // The twelve hidden sign labels in sign order, Aries first.
+  std::array<QLabel*, 12> SignLabels() const;
+
+  // Left column: outlines and birth data.
+  std::array<QWidget*, 3> Shape1{};
+  QLabel* lblName = nullptr;
+  QLabel* lblCity = nullptr;
+  QLabel* lblState = nullptr;
+  QLabel* lblCountry = nullptr;
+  QLabel* lblDOB = nullptr;
+  QLabel* lblTOB = nullptr;
+  QLabel* lblLatitude = nullptr;
+  QLabel* lblLongitude = nullptr;
+
+  // "Planetary Positions": rows 0..6 (Sun..Saturn) and the ascendant row, whose
+  // name is PlanetName(13) and whose value is Planet(9).
+  QGroupBox* fraWestern = nullptr;
+  std::array<QLabel*, 16> PlanetName{};
+  std::array<QLabel*, 16> Planet{};
+
+  // "Other Details".
+  QGroupBox* fraVedic = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label17 = nullptr;
+  QLabel* lblLagna = nullptr;  // Sun sign
+  QLabel* lblRashi = nullptr;  // Moon sign
+
+  // Sign legend.
+  QWidget* Picture3 = nullptr;
+  std::array<QLabel*, 12> Image1{};
+  std::array<QLabel*, 12> Label8{};
+
+  // The wheel.
+  QLabel* picNatal = nullptr;
+  std::array<QLabel*, 12> lblNatal{};          // house k+1
+  std::array<QLabel*, 12> lblNatalPosition{};  // index 0 is house 12's number
+  std::array<QLabel*, 12> imgSign{};           // picture of house k+1
+  QLabel* lblNatalAries = nullptr;
+  QLabel* lblNatalTaurus = nullptr;
+  QLabel* lblNatalGemini = nullptr;
+  QLabel* lblNatalCancer = nullptr;
+  QLabel* lblNatalLeo = nullptr;
+  QLabel* lblNatalVirgo = nullptr;
+  QLabel* lblNatalLibra = nullptr;
+  QLabel* lblNatalScorpio = nullptr;
+  QLabel* lblNatalSagittarius = nullptr;
+  QLabel* lblNatalCapricorn = nullptr;
+  QLabel* lblNatalAquarius = nullptr;
+  QLabel* lblNatalPisces = nullptr;
+
+  // Images 1..12 = Aries..Pisces.
+  PictureList IMG;
+
+  // Chakra panel.
+  QLabel* Label7 = nullptr;
+  QWidget* Picture2 = nullptr;
+  std::array<QLabel*, 9> lblCaptions{};
+  std::array<ChartTextBox*, 12> txtChakraPlanets{};
+  std::array<QLabel*, 6> Image2{};
+
+  // Hidden members.
+  RichTextBox* RTB = nullptr;  // search buffer of the chakra report, never shown
+  SnapshotBox* Picture1 = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildLeftColumn();
+  void BuildLegend();
+  void BuildWheel();
+  void BuildChakraPanel();
+  void ShowInitialChart();
+};

@@ -1,0 +1,582 @@
+#include "windows/frmMain.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QIcon>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "astro/Astro.h"
+#include "astro/modPlanetPosition_WesternTimeZones.h"
+#include "platform/Forms.h"
+#include "platform/LinkLabel.h"
+#include "platform/Look.h"
+#include "windows/ExitScreenRoad.h"
+#include "windows/frmAbout.h"
+#include "windows/frmStartup.h"
+#include "windows/modHelp.h"
+
+using platform::PlaceTw;
+
+namespace {
+
+const QString kLettersOnly = QStringLiteral("Please enter only letters");
+const QString kNumbersOnly = QStringLiteral("Please enter only numbers");
+
+// A button whose caption wraps onto several lines, as the tall lookup button needs.
+class WrapButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect area = rect().adjusted(6, 4, -6, -4);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+  }
+};
+
+// A label shows its caption as a stored caption reads: "&&" is one "&", a single
+// "&" only marks an access key and is not shown.
+QString LabelCaption(const QString& caption) {
+  QString shown;
+  shown.reserve(caption.size());
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == QLatin1Char('&')) {
+      if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
+        shown += QLatin1Char('&');
+        ++i;
+      }
+      continue;
+    }
+    shown += caption[i];
+  }
+  return shown;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
+  auto* label = new QLabel(LabelCaption(caption), parent);
+  label->setObjectName(QLatin1String(name));
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, const char* name) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QLatin1String(name));
+  return box;
+}
+
+QComboBox* MakeList(QWidget* parent, const char* name) {
+  auto* list = new QComboBox(parent);  // not editable: the user picks, never types
+  list->setObjectName(QLatin1String(name));
+  list->setMaxVisibleItems(20);
+  return list;
+}
+
+// The link colour; the clickable ones get their hand cursor from MakeLinkLabel.
+void MakeLinkLook(QLabel* label) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, platform::ClassicColor(9));
+  label->setPalette(palette);
+}
+
+// The character code a key press types, as the key filters count it: the text's
+// character, Ctrl+letter as 1..26, Backspace 8, Ctrl+Backspace 127, Enter 13,
+// Escape 27. Keys that type nothing (arrows, Delete, Home, End, Tab, modifiers,
+// Alt combinations) give 0.
+int TypedCharacterCode(const QKeyEvent& key) {
+  const bool ctrl = key.modifiers().testFlag(Qt::ControlModifier);
+  const bool alt = key.modifiers().testFlag(Qt::AltModifier);
+  // Alt+key reaches the menu and the access keys; it types nothing into the box.
+  if (alt && !ctrl) return 0;
+  switch (key.key()) {
+    case Qt::Key_Backspace:
+      return ctrl ? 127 : 8;
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return 0;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Escape:
+      return 27;
+    default:
+      break;
+  }
+  if (ctrl && !alt && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) return key.key() - Qt::Key_A + 1;
+  const QString text = key.text();
+  if (text.isEmpty()) return 0;
+  const char16_t first = text.front().unicode();
+  if (first == 127) return 0;  // some platforms give Delete this text
+  return first;
+}
+
+}  // namespace
+
+frmMain::frmMain() {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
+  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25));
+  BuildMenus();
+  BuildControls();
+}
+
+void frmMain::BuildMenus() {
+  mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  mnuCalculate = mnuFile->addAction(QStringLiteral("Get My &Ormandel"), this, &frmMain::mnuCalculate_Click);
+  mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+  mnuFile->addSeparator();
+  mnuExit = mnuFile->addAction(QStringLiteral("&Exit"), this, &frmMain::mnuExit_Click);
+  mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+  mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+  mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"), this, &frmMain::mnuOnline_Click);
+  mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
+  mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"), this, &frmMain::mnuVisit_Click);
+  mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
+  mnuHelp->addSeparator();
+  mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"), this, &frmMain::mnuUpdate_Click);
+  mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
+  mnuHelp->addSeparator();
+  mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"), this, &frmMain::mnuAbout_Click);
+  mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+  mnuDonate = menuBar()->addAction(QStringLiteral("Donate"), this, &frmMain::mnuDonate_Click);
+  mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+  // Never offered to the user: kept hidden.
+  mnuMakeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"), this, &frmMain::mnuMakeMoney_Click);
+  mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+  mnuMakeMoney->setVisible(false);
+  mnuMakeMoney->setEnabled(false);
+}
+
+void frmMain::BuildControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  setCentralWidget(client);
+  // Client area 10800 x 6930 twips (720 x 462 pixels).
+  client->setFixedSize(platform::Px(10800), platform::Px(6930));
+
+  // ---- Top: forum link, welcome paragraph, instruction line, Open ---------------
+  lblURL = MakeLabel(client, "lblURL",
+                     QStringLiteral("Talk about your chart at Velmora, the free astrology forum: ") + HomePageAddress());
+  lblURL->setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25, true, false, true));
+  lblURL->setAlignment(Qt::AlignCenter);
+  MakeLinkLook(lblURL);
+  PlaceTw(lblURL, 180, 90, 10440, 270);
+
+  lblWelcome = MakeLabel(client, "lblWelcome",
+                         QStringLiteral("Welcome to QZ Astrology Ormandel. The Ormandel along with the natal chart and the "
+                                        "planetary positions, gives you a better picture as to how your life will unfold. "
+                                        "Ormandel means 'the chakra or circle of astrological signs'. The chakra comprises "
+                                        "of 12 houses related to the Sun and the Planets and the Ormandel Chart features "
+                                        "the Sun Signs."));
+  lblWelcome->setWordWrap(true);
+  lblWelcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PlaceTw(lblWelcome, 180, 450, 10440, 900);
+
+  lblInstruction = MakeLabel(client, "lblInstruction",
+                             QStringLiteral("To get your Ormandel Chart, simple input the following details!"));
+  lblInstruction->setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25, true));
+  PlaceTw(lblInstruction, 180, 1440, 10440, 270);
+
+  cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), client);
+  cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+  PlaceTw(cmdOpen, 180, 1800, 10440, 420);
+  connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+
+  // ---- Left column ----------------------------------------------------------
+  constexpr int leftLabel = 180;
+  constexpr int leftBox = 1680;
+  lblName = MakeLabel(client, "lblName", QStringLiteral("Name:"));
+  PlaceTw(lblName, leftLabel, 2445, 1440, 240);
+  txtName = MakeTextBox(client, "txtName");
+  PlaceTw(txtName, leftBox, 2400, 3420, 330);
+
+  lblBirthday = MakeLabel(client, "lblBirthday", QStringLiteral("Birthday:"));
+  PlaceTw(lblBirthday, leftLabel, 2955, 1440, 240);
+  cboMonth = MakeList(client, "cboMonth");
+  PlaceTw(cboMonth, leftBox, 2910, 1470, 330);
+  cboDate = MakeList(client, "cboDate");
+  PlaceTw(cboDate, 3210, 2910, 780, 330);
+  cboYear = MakeList(client, "cboYear");
+  PlaceTw(cboYear, 4050, 2910, 1050, 330);
+
+  lblTimeOfBirth = MakeLabel(client, "lblTimeOfBirth", QStringLiteral("Time Of Birth:"));
+  PlaceTw(lblTimeOfBirth, leftLabel, 3465, 1500, 240);
+  cboHour = MakeList(client, "cboHour");
+  PlaceTw(cboHour, leftBox, 3420, 780, 330);
+  cboMinute = MakeList(client, "cboMinute");
+  PlaceTw(cboMinute, 2520, 3420, 780, 330);
+  lblHourMinute = MakeLabel(client, "lblHourMinute", QStringLiteral("Hour / Minute"));
+  PlaceTw(lblHourMinute, 3390, 3465, 1710, 240);
+
+  lblTimeZone = MakeLabel(client, "lblTimeZone", QStringLiteral("Time Zone:"));
+  PlaceTw(lblTimeZone, leftLabel, 3975, 1440, 240);
+  chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), client);
+  chkDST->setObjectName(QStringLiteral("chkDST"));
+  PlaceTw(chkDST, leftBox, 3930, 3420, 330);
+  cboTimeZone = MakeList(client, "cboTimeZone");
+  PlaceTw(cboTimeZone, leftLabel, 4350, 4920, 330);
+
+  cmdCalculate = new QPushButton(QStringLiteral("Get My &Ormandel"), client);
+  cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+  cmdCalculate->setFont(platform::UiFont(QStringLiteral("Verdana"), 9.75, true));
+  PlaceTw(cmdCalculate, leftLabel, 4890, 4920, 480);
+  connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+
+  // ---- Right column -----------------------------------------------------------
+  constexpr int rightLabel = 5400;
+  constexpr int rightBox = 6480;
+  const auto coordinateRow = [&](int top, QLabel*& caption, const char* captionName, const QString& captionText,
+                                 QLineEdit*& degree, const char* degreeName, std::array<QRadioButton*, 2>& options,
+                                 const char* optionName, const QString& first, const QString& second,
+                                 QLineEdit*& minute, const char* minuteName, QLabel*& hint, const char* hintName) {
+    caption = MakeLabel(client, captionName, captionText);
+    PlaceTw(caption, rightLabel, top + 45, 1050, 240);
+    degree = MakeTextBox(client, degreeName);
+    PlaceTw(degree, rightBox, top, 570, 330);
+    // Each pair is a group of its own, so North/South and East/West never exclude each other.
+    auto* group = new QButtonGroup(client);
+    const std::array<QString, 2> captions{first, second};
+    for (std::size_t i = 0; i < 2; ++i) {
+      options[i] = new QRadioButton(captions[i], client);
+      options[i]->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(optionName)).arg(i));
+      PlaceTw(options[i], 7110 + static_cast<int>(i) * 930, top, 900, 330);
+      group->addButton(options[i], static_cast<int>(i));
+    }
+    minute = MakeTextBox(client, minuteName);
+    PlaceTw(minute, 9000, top, 570, 330);
+    hint = MakeLabel(client, hintName, QStringLiteral("DEG / MIN"));
+    PlaceTw(hint, 9630, top + 45, 1020, 240);
+  };
+  coordinateRow(2400, lblLatitude, "lblLatitude", QStringLiteral("Latitude:"), txtLatDegree, "txtLatDegree",
+                optLatSouth, "optLatSouth", QStringLiteral("North"), QStringLiteral("South"), txtLatMinute,
+                "txtLatMinute", lblDegMin[0], "lblDegMin(0)");
+  coordinateRow(2910, lblLongitude, "lblLongitude", QStringLiteral("Longitude:"), txtLongDegree, "txtLongDegree",
+                optLongEast, "optLongEast", QStringLiteral("East"), QStringLiteral("West"), txtLongMinute,
+                "txtLongMinute", lblDegMin[1], "lblDegMin(1)");
+
+  lblCity = MakeLabel(client, "lblCity", QStringLiteral("City:"));
+  PlaceTw(lblCity, rightLabel, 3465, 1050, 240);
+  txtCity = MakeTextBox(client, "txtCity");
+  PlaceTw(txtCity, rightBox, 3420, 2280, 330);
+  lblState = MakeLabel(client, "lblState", QStringLiteral("State:"));
+  PlaceTw(lblState, rightLabel, 3975, 1050, 240);
+  txtState = MakeTextBox(client, "txtState");
+  PlaceTw(txtState, rightBox, 3930, 2280, 330);
+  lblCountry = MakeLabel(client, "lblCountry", QStringLiteral("Country:"));
+  PlaceTw(lblCountry, rightLabel, 4485, 1050, 240);
+  txtCountry = MakeTextBox(client, "txtCountry");
+  PlaceTw(txtCountry, rightBox, 4440, 2280, 330);
+
+  Command1 = new WrapButton(QStringLiteral("Click here to find Latitude && Longitude"), client);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  PlaceTw(Command1, 8880, 3420, 1740, 1350);
+  connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+
+  // ---- Bottom: the two advertising labels, exactly over each other -----------------
+  fraFullBrand = new QFrame(client);
+  fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+  fraFullBrand->setFrameShape(QFrame::Box);
+  fraFullBrand->setFrameShadow(QFrame::Sunken);
+  PlaceTw(fraFullBrand, 180, 5640, 10440, 1110);
+  const QFont brandFont = platform::UiFont(QStringLiteral("Verdana"), 8.25, true, false, true);
+  lblFullBrand = MakeLabel(fraFullBrand, "lblFullBrand",
+                           QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                          "online. Get this software fully branded for your website. Click here for "
+                                          "more details."));
+  lblCobrand = MakeLabel(fraFullBrand, "lblCobrand",
+                         QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
+                                        "site. Put your site's name &&  link here. See \"Help\" for details. Click Here "
+                                        "for more info on co-branding."));
+  for (QLabel* label : {lblFullBrand, lblCobrand}) {
+    label->setFont(brandFont);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);  // the label in front hides the one behind
+    MakeLinkLook(label);
+    PlaceTw(label, 90, 90, 10260, 930);
+  }
+
+  platform::MakeLinkLabel(lblURL, [this] { lblURL_Click(); });
+  platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });
+  for (QLineEdit* box : {txtName, txtCity, txtState, txtCountry, txtLatDegree, txtLatMinute, txtLongDegree,
+                         txtLongMinute}) {
+    box->installEventFilter(this);
+  }
+
+  QWidget::setTabOrder(cmdOpen, txtName);
+  QWidget::setTabOrder(txtName, cboMonth);
+  QWidget::setTabOrder(cboMonth, cboDate);
+  QWidget::setTabOrder(cboDate, cboYear);
+  QWidget::setTabOrder(cboYear, cboHour);
+  QWidget::setTabOrder(cboHour, cboMinute);
+  QWidget::setTabOrder(cboMinute, chkDST);
+  QWidget::setTabOrder(chkDST, cboTimeZone);
+  QWidget::setTabOrder(cboTimeZone, txtLatDegree);
+  QWidget::setTabOrder(txtLatDegree, optLatSouth[0]);
+  QWidget::setTabOrder(optLatSouth[0], txtLatMinute);
+  QWidget::setTabOrder(txtLatMinute, txtLongDegree);
+  QWidget::setTabOrder(txtLongDegree, optLongEast[0]);
+  QWidget::setTabOrder(optLongEast[0], txtLongMinute);
+  QWidget::setTabOrder(txtLongMinute, txtCity);
+  QWidget::setTabOrder(txtCity, txtState);
+  QWidget::setTabOrder(txtState, txtCountry);
+  QWidget::setTabOrder(txtCountry, Command1);
+  QWidget::setTabOrder(Command1, cmdCalculate);
+}
+
+// ---- Load and unload ------------------------------------------------------------
+
+void frmMain::Form_Load() {
+  for (int day = 1; day <= 31; ++day) cboDate->addItem(QString::number(day));
+  for (const char* month : {"January", "February", "March", "April", "May", "June", "July", "August", "September",
+                            "October", "November", "December"}) {
+    cboMonth->addItem(QLatin1String(month));
+  }
+  for (int year = 1901; year <= 2050; ++year) cboYear->addItem(QString::number(year));
+  for (int hour = 0; hour <= 23; ++hour) cboHour->addItem(QString::number(hour));
+  for (int minute = 0; minute <= 59; ++minute) cboMinute->addItem(QString::number(minute));
+
+  astro::LoadTimeZones();
+  // Rows 0 up to one less than the table's upper bound, so a list index is a table row.
+  for (std::size_t row = 0; row + 1 < astro::TimeZoneNames.size(); ++row) {
+    cboTimeZone->addItem(QString::fromStdString(astro::TimeZoneNames[row]));
+  }
+
+  astro::PlanetNames = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Ascendant", ""};
+  astro::SignAbbrevs = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis", ""};
+
+  for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
+    if (list->count() > 0) list->setCurrentIndex(0);
+  }
+  optLatSouth[0]->setChecked(true);
+  optLongEast[0]->setChecked(true);
+  chkDST->setChecked(false);
+}
+
+void frmMain::Form_Unload() {
+  ShowExitScreen();
+  platform::Form<frmStartup>::Hide();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  event->accept();
+  platform::Form<frmMain>::Unload();
+}
+
+// ---- Menus and links -----------------------------------------------------------------
+
+void frmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
+
+void frmMain::mnuExit_Click() { platform::Form<frmMain>::Unload(); }
+
+void frmMain::mnuAbout_Click() { platform::Form<frmAbout>::Get().exec(); }
+
+void frmMain::lblCobrand_Click() { OpenCoBrandPage(); }
+void frmMain::lblURL_Click() { OpenHomePage(); }
+void frmMain::mnuVisit_Click() { OpenHomePage(); }
+void frmMain::mnuOnline_Click() { OpenOnlineHelpPage(); }
+void frmMain::mnuUpdate_Click() { OpenDownloadPage(); }
+void frmMain::mnuDonate_Click() { OpenDonatePage(); }
+void frmMain::mnuMakeMoney_Click() { OpenFullBrandPage(); }
+
+// ---- Key filters ---------------------------------------------------------------------
+
+void frmMain::LettersFilter(QLineEdit* box, int& KeyAscii) {
+  const bool letter = (KeyAscii >= 65 && KeyAscii <= 90) || (KeyAscii >= 97 && KeyAscii <= 122);
+  if (letter || KeyAscii == 32 || KeyAscii == 8 || KeyAscii == 127) return;
+  KeyAscii = 0;
+  platform::MsgBox(kLettersOnly, platform::MsgButtons::OK, platform::MsgIcon::Critical);
+  box->setFocus();
+}
+
+void frmMain::DigitsFilter(int& KeyAscii) {
+  if ((KeyAscii >= 48 && KeyAscii <= 57) || KeyAscii == 8 || KeyAscii == 127) return;
+  KeyAscii = 0;
+  platform::MsgBox(kNumbersOnly, platform::MsgButtons::OK, platform::MsgIcon::Critical);
+}
+
+void frmMain::txtName_KeyPress(int& KeyAscii) { LettersFilter(txtName, KeyAscii); }
+void frmMain::txtCity_KeyPress(int& KeyAscii) { LettersFilter(txtCity, KeyAscii); }
+void frmMain::txtState_KeyPress(int& KeyAscii) { LettersFilter(txtState, KeyAscii); }
+void frmMain::txtCountry_KeyPress(int& KeyAscii) { LettersFilter(txtCountry, KeyAscii); }
+void frmMain::txtLatDegree_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
+void frmMain::txtLatMinute_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
+void frmMain::txtLongDegree_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
+void frmMain::txtLongMinute_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  using KeyHandler = void (frmMain::*)(int&);
+  KeyHandler handler = nullptr;
+  if (watched == txtName) handler = &frmMain::txtName_KeyPress;
+  else if (watched == txtCity) handler = &frmMain::txtCity_KeyPress;
+  else if (watched == txtState) handler = &frmMain::txtState_KeyPress;
+  else if (watched == txtCountry) handler = &frmMain::txtCountry_KeyPress;
+  else if (watched == txtLatDegree) handler = &frmMain::txtLatDegree_KeyPress;
+  else if (watched == txtLatMinute) handler = &frmMain::txtLatMinute_KeyPress;
+  else if (watched == txtLongDegree) handler = &frmMain::txtLongDegree_KeyPress;
+  else if (watched == txtLongMinute) handler = &frmMain::txtLongMinute_KeyPress;
+  if (!handler) return QMainWindow::eventFilter(watched, event);
+
+  if (event->type() == QEvent::ShortcutOverride) {
+    // A combination that types a refused character (Ctrl+C, Ctrl+V) must reach the
+    // key press below instead of acting as the box's own shortcut.
+    const int code = TypedCharacterCode(*static_cast<QKeyEvent*>(event));
+    if (code != 0) event->accept();
+    return false;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    // An Alt combination that found no menu or access key is a command, not typing:
+    // it types nothing, so the box must not take its text either.
+    if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier)) return !key->text().isEmpty();
+    int KeyAscii = TypedCharacterCode(*key);
+    if (KeyAscii == 0) return false;  // types no character: not filtered
+    (this->*handler)(KeyAscii);
+    return KeyAscii == 0;  // a refused key never reaches the box
+  }
+  if (event->type() == QEvent::InputMethod) {
+    // Characters composed through an input method are typed characters too.
+    const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
+    for (const QChar c : commit) {
+      int KeyAscii = c.unicode();
+      (this->*handler)(KeyAscii);
+      if (KeyAscii == 0) return true;
+    }
+  }
+  return false;
+}
+
+// ---- Checks ----------------------------------------------------------------------------
+
+bool frmMain::ValidateInput() {
+  const auto fail = [](const QString& message, platform::MsgIcon icon, QWidget* focus) {
+    platform::MsgBox(message, platform::MsgButtons::OK, icon);
+    if (focus) focus->setFocus();
+    return false;
+  };
+  constexpr auto critical = platform::MsgIcon::Critical;
+  constexpr auto information = platform::MsgIcon::Information;
+
+  // A box is empty only when it holds no characters at all: blanks pass.
+  const std::array<std::pair<QLineEdit*, const char*>, 8> required{{
+      {txtName, "Please Enter Your Name"},
+      {txtLongDegree, "Please Enter Degree of Longitude"},
+      {txtLongMinute, "Please Enter Minute of Longitude"},
+      {txtLatDegree, "Please Enter Degree of Latitude"},
+      {txtLatMinute, "Please Enter Minutes of Latitude"},
+      {txtCity, "Please Enter Your City name"},
+      {txtState, "Please Enter Your State name"},
+      {txtCountry, "Please Enter Your Country name"},
+  }};
+  for (const auto& [box, message] : required) {
+    if (box->text().isEmpty()) return fail(QLatin1String(message), critical, box);
+  }
+
+  if (!optLatSouth[0]->isChecked() && !optLatSouth[1]->isChecked()) {
+    fail(QStringLiteral("Please Select Direction For The Latitude"), critical, nullptr);
+    optLatSouth[1]->setChecked(true);
+    return false;
+  }
+  if (!optLongEast[0]->isChecked() && !optLongEast[1]->isChecked()) {
+    fail(QStringLiteral("Please Select Direction For The Longitude"), critical, nullptr);
+    optLongEast[0]->setChecked(true);
+    return false;
+  }
+
+  const int monthIndex = cboMonth->currentIndex();
+  const int dayIndex = cboDate->currentIndex();
+  const int year = cboYear->currentText().toInt();
+  if (monthIndex == 1) {
+    const bool leap = year % 4 == 0;
+    if (dayIndex >= (leap ? 29 : 28)) {
+      return fail(QStringLiteral("Please Enter Correct Date Or Month!"), information, nullptr);
+    }
+  }
+  if ((monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10) && dayIndex == 30) {
+    return fail(QStringLiteral("Please Enter Correct Date Or Month !"), information, nullptr);
+  }
+
+  return !RejectCoordinateText();
+}
+
+// The coordinate boxes reach the birth record as 16-bit whole numbers. Text that no
+// key filter let through (pasted) or a number too large for that is refused here,
+// before anything changes, naming the box.
+bool frmMain::RejectCoordinateText() {
+  const std::array<std::pair<QLineEdit*, const char*>, 4> coordinates{{
+      {txtLongDegree, "degree of longitude"},
+      {txtLongMinute, "minute of longitude"},
+      {txtLatDegree, "degree of latitude"},
+      {txtLatMinute, "minute of latitude"},
+  }};
+  for (const auto& [box, what] : coordinates) {
+    const QString text = box->text();
+    bool fits = !text.isEmpty();
+    long value = 0;
+    for (const QChar c : text) {
+      fits = fits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+      if (!fits) break;
+      value = value * 10 + (c.unicode() - u'0');
+      fits = value <= 32767;
+    }
+    if (!fits) {
+      platform::MsgBox(QStringLiteral("The %1 must be a whole number from 0 to 32767, typed as digits only.")
+                           .arg(QLatin1String(what)),
+                       platform::MsgButtons::OK, platform::MsgIcon::Critical);
+      box->setFocus();
+      return true;
+    }
+  }
+  return false;
+}
+
+// ---- Latitude-and-longitude lookup ------------------------------------------------------
+
+void frmMain::Command1_Click() {
+  const std::array<std::pair<QLineEdit*, const char*>, 3> place{{
+      {txtCity, "Please Enter City"},
+      {txtState, "Please Enter State"},
+      {txtCountry, "Please Enter Country"},
+  }};
+  for (const auto& [box, message] : place) {
+    if (box->text().isEmpty()) {
+      platform::MsgBox(QLatin1String(message), platform::MsgButtons::OK, platform::MsgIcon::Critical);
+      box->setFocus();
+      return;
+    }
+  }
+  const QString query = txtCity->text() + QLatin1Char(' ') + txtState->text() + QLatin1Char(' ') +
+                        txtCountry->text() + QStringLiteral(" Latitude Longitude");
+  // A new component for every click, released when the handler ends; without one
+  // installed the click does nothing more.
+  if (std::unique_ptr<platform::ILocationLookup> lookup = platform::Service<platform::ILocationLookupFactory>().Create()) {
+    lookup->Lookup(query, HomePageAddress());
+  }
+}

@@ -1,0 +1,146 @@
+#include "windows/frmSave.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <algorithm>
+
+#include "SiteConfig.h"
+#include "platform/RichTextBox.h"
+#include "windows/modOrmandel_Report.h"
+#include "platform/Forms.h"
+#include "platform/LinkLabel.h"
+#include "platform/Look.h"
+#include "platform/Services.h"
+#include "windows/modHelp_WebLinks.h"
+
+using platform::PlaceTw;
+using platform::UiFont;
+
+namespace {
+
+const QColor LinkBlue(0, 0, 255);
+
+// The client area holds the controls with a 30-twip margin around them.
+constexpr int ClientWidth = 6225;
+constexpr int ClientHeight = 6500;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFont(font);
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+}  // namespace
+
+frmSave::frmSave() {
+  setObjectName(QStringLiteral("frmSave"));
+  setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setFixedSize(platform::Px(ClientWidth), platform::Px(ClientHeight));
+  setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+  lblURL = MakeLabel(this, "lblURL",
+                     QStringLiteral("Share your chart and your questions in our astrology forum. Visit ") +
+                         HomePageAddress() + QStringLiteral(" Now"),
+                     UiFont(QStringLiteral("Verdana"), 9, true));
+  lblURL->setAlignment(Qt::AlignCenter);
+  PlaceTw(lblURL, 217, 30, 5760, 420);
+
+  RTB = new RichTextBox(this);
+  RTB->setObjectName(QStringLiteral("RTB"));
+  PlaceTw(RTB, 30, 600, 6135, 4575);
+
+  cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
+  cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+  PlaceTw(cmdPrint, 5165, 5207, 1000, 400);
+  cmdPrint->setAutoDefault(false);
+  connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+
+  fraFullBrand = new QGroupBox(this);
+  fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+  PlaceTw(fraFullBrand, 30, 5640, 6135, 800);
+  const QFont advertFont = UiFont(QStringLiteral("Verdana"), 8.25, true);
+  lblFullBrand = MakeLabel(fraFullBrand, "lblFullBrand",
+                           QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                          "and make money online. Get this software fully branded for "
+                                          "your website. Click here for more details."),
+                           advertFont);
+  lblCobrand = MakeLabel(fraFullBrand, "lblCobrand",
+                         QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                                        "traffic to your site. Put your site's name &  link here. See "
+                                        "\"Help\" for details.    Click Here for more info on "
+                                        "co-branding."),
+                         advertFont);
+  for (QLabel* advert : {lblFullBrand, lblCobrand}) {
+    QPalette palette = advert->palette();
+    palette.setColor(QPalette::WindowText, LinkBlue);
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    advert->setPalette(palette);
+    advert->setAutoFillBackground(true);  // the label on top hides the other one
+    advert->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTw(advert, 120, 150, 5895, 600);
+  }
+  lblCobrand->raise();
+
+  RTB1 = new RichTextBox(this);
+  RTB1->setObjectName(QStringLiteral("RTB1"));
+  RTB1->hide();
+
+  platform::MakeLinkLabel(lblURL, [this] { lblURL_Click(); });
+  platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });
+}
+
+void frmSave::Form_Load() {
+  EnableRtbLinks();
+  BuildChakraReport();
+  // The reader starts at the title, not where the last line was written.
+  RTB->SetSelStart(0);
+}
+
+void frmSave::EnableRtbLinks() {
+  // Every load of the window is a new window with a new box, so each gets its
+  // links; a second call on the same window must not connect the handler twice.
+  if (linksEnabled_) return;
+  linksEnabled_ = true;
+  RTB->SetLinkEvents(true);
+  RTB->SetAutoUrlDetect(true);
+  connect(RTB, &RichTextBox::LinkNotify, this, &frmSave::RTB_LinkNotify);
+}
+
+void frmSave::RTB_LinkNotify(QEvent::Type type, Qt::MouseButton button, int linkStart,
+                             int linkLength) {
+  if (type != QEvent::MouseButtonPress || button != Qt::LeftButton) return;
+  const QString link = RTB->TextRange(linkStart, std::min(linkLength, MaxLinkLength));
+  if (!link.isEmpty()) platform::ShellOpen(link);
+}
+
+void frmSave::cmdPrint_Click() {
+  RTB->SetSelLength(0);
+  // The plain copy, between two lines that say where the report comes from.
+  const QString generatedBy =
+      QStringLiteral("Report Generated By ") + QString::fromUtf8(site::WebSite) + QStringLiteral("\r\n\r\n");
+  RTB1->SetSelStart(static_cast<int>(RTB1->Text().size()));
+  RTB1->SetSelText(generatedBy + RTB->Text() + QStringLiteral("\r\n\r\n") + generatedBy);
+  // A printer that cannot be started (none installed, or it went away) would
+  // otherwise print nothing without a word.
+  if (!RTB->SelPrint(platform::Service<platform::IPrinter>().CurrentPrinter())) {
+    platform::MsgBox(QStringLiteral("The report could not be printed: the printer could not be started. "
+                                    "Check that a printer is installed and chosen under File, Print."),
+                     platform::MsgButtons::OK, platform::MsgIcon::Critical);
+  }
+}
+
+void frmSave::lblURL_Click() { OpenHomePage(); }
+
+void frmSave::lblCobrand_Click() { OpenCoBrandPage(); }
+
+void frmSave::closeEvent(QCloseEvent* event) {
+  event->accept();
+  platform::Form<frmSave>::Unload();
+}

@@ -1,0 +1,95 @@
+#include "windows/frmStartup.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+#include <cmath>
+#include <cstdio>
+
+#include "windows/frmMain.h"
+#include "platform/Forms.h"
+#include "platform/Services.h"
+#include "windows/modHelp_QuitApplication.h"
+#include "windows/modHelp_UpdateReminder.h"
+
+const QString frmStartup::AlreadyRunningMessage = QStringLiteral("Application is already running");
+
+namespace {
+
+// Runs one step of the start-up; a failing step is skipped and the next one runs.
+template <class Step>
+void RunStep(Step&& step) {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
+// Platforms without a screen the user can see or answer a box on.
+bool Headless() {
+  const QString name = QGuiApplication::platformName();
+  return name == QLatin1String("offscreen") || name == QLatin1String("minimal");
+}
+
+}  // namespace
+
+frmStartup::frmStartup() {
+  setObjectName(QStringLiteral("frmStartup"));
+  setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
+}
+
+void frmStartup::Form_Load() {
+  bool secondInstance = false;
+  RunStep([&] { secondInstance = !platform::Service<platform::ISingleInstance>().Acquire(); });
+  if (secondInstance) {
+    RunStep([&] { ReportSecondInstance(); });
+    // The quit runs from the event loop: this form is still being loaded here, and
+    // it is one of the windows the quit unloads.
+    QMetaObject::invokeMethod(this, &QuitApplication, Qt::QueuedConnection);
+    return;
+  }
+  RunStep([] { platform::Service<platform::IRandom>().Randomize(); });
+  RunStep([] { CheckForUpdateReminder(); });
+  RunStep([] { platform::Form<frmMain>::Show(); });
+  RunStep([this] { hide(); });
+  RunStep([this] { CoBrand_Randomize(); });
+}
+
+void frmStartup::ReportSecondInstance() {
+  // Also on the error stream, for whoever started the program from a terminal or
+  // a script and sees no window.
+  std::fprintf(stderr, "%s\n", AlreadyRunningMessage.toLocal8Bit().constData());
+  std::fflush(stderr);
+  if (Headless()) {
+    // Nobody can answer a box on a platform without a screen: dismiss it as soon
+    // as it is up, so the second instance still ends.
+    QTimer::singleShot(0, this, [] {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box && box->isVisible() && box->text() == AlreadyRunningMessage) box->close();
+      }
+    });
+  }
+  platform::MsgBox(AlreadyRunningMessage, platform::MsgButtons::OK, platform::MsgIcon::Information);
+}
+
+void frmStartup::Form_Unload() { QuitApplication(); }
+
+void frmStartup::CoBrand_Randomize() {
+  const float r = platform::Service<platform::IRandom>().Rnd();
+  intCoBrandRandomNumber = static_cast<std::int16_t>(1 + static_cast<int>(std::floor(6.0f * r)));
+  frmMain& main = platform::Form<frmMain>::Get();
+  if (intCoBrandRandomNumber % 2 != 0) {
+    main.lblCobrand->raise();
+  } else {
+    main.lblFullBrand->raise();
+  }
+}
+
+void frmStartup::closeEvent(QCloseEvent* event) {
+  event->accept();
+  platform::Form<frmStartup>::Unload();
+}

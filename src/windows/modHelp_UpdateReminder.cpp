@@ -1,0 +1,125 @@
+#include "windows/modHelp_UpdateReminder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <cfenv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+#include "platform/Services.h"
+#include "chart/modHelp_Codec.h"
+#include "windows/modHelp_WebLinks.h"
+
+QString strDurationName;
+QString strInstallName;
+
+namespace {
+
+const QString Section = QStringLiteral("Settings");
+constexpr int ReminderDays = 14;
+
+// The locale's short date format with any two-digit year widened to four digits.
+QString FourDigitShortFormat(const QLocale& locale) {
+  QString format = locale.dateFormat(QLocale::ShortFormat);
+  if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+  return format;
+}
+
+// The stored counter as a 32-bit integer: fractions rounded to the nearest
+// integer, halves to the even neighbour. Nothing when it is no number or out of
+// range.
+std::optional<std::int32_t> ToInteger(const QString& text) {
+  const QString trimmed = text.trimmed();
+  if (trimmed.isEmpty()) return std::nullopt;
+  bool ok = false;
+  double value = QLocale().toDouble(trimmed, &ok);
+  if (!ok) value = QLocale::c().toDouble(trimmed, &ok);
+  if (!ok || !std::isfinite(value)) return std::nullopt;
+  const int previousMode = std::fegetround();
+  std::fesetround(FE_TONEAREST);
+  const double rounded = std::nearbyint(value);
+  std::fesetround(previousMode);
+  if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
+      rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
+    return std::nullopt;
+  }
+  return static_cast<std::int32_t>(rounded);
+}
+
+// Both names and values go through the codec; the names come coded already.
+QString Read(const QString& codedName) {
+  return DecodeText(platform::Service<platform::ISettingsStore>().Get(ReminderApplicationName(), Section, codedName));
+}
+
+void Write(const QString& codedName, const QString& value) {
+  platform::Service<platform::ISettingsStore>().Save(ReminderApplicationName(), Section, codedName,
+                                                     EncodeText(value));
+}
+
+}  // namespace
+
+QString ReminderApplicationName() {
+  const QString path = QCoreApplication::applicationFilePath();
+  const QString base = QFileInfo(path).completeBaseName();
+  return base.isEmpty() ? QCoreApplication::applicationName() : base;
+}
+
+QString ReminderDateText(const QDate& date) {
+  const QLocale locale;
+  return locale.toString(date, FourDigitShortFormat(locale));
+}
+
+std::optional<QDate> ParseReminderDate(const QString& text, const QDate& today) {
+  const QString trimmed = text.trimmed();
+  if (trimmed.isEmpty()) return std::nullopt;
+  const QLocale locale;
+  QDate date = locale.toDate(trimmed, FourDigitShortFormat(locale));
+  if (date.isValid()) return date;
+  date = QDate::fromString(trimmed, Qt::ISODate);
+  if (date.isValid()) return date;
+  const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+  date = locale.toDate(trimmed, shortFormat);
+  if (!date.isValid()) return std::nullopt;
+  if (!shortFormat.contains(QLatin1String("yyyy"))) {
+    // A two-digit year reads as 19xx: move it to the century nearest today.
+    while (date.addYears(100) <= today.addYears(50)) date = date.addYears(100);
+  }
+  return date;
+}
+
+void CheckForUpdateReminder() {
+  strDurationName = EncodeText(QStringLiteral("Duration"));
+  strInstallName = EncodeText(QStringLiteral("Install"));
+  const QDate today = platform::Service<platform::IClock>().Today();
+
+  const QString stored = Read(strDurationName);
+  if (stored.isEmpty()) {
+    // First start: create both values silently.
+    Write(strInstallName, QStringLiteral("1"));
+    Write(strDurationName, ReminderDateText(today));
+    return;
+  }
+
+  // An unreadable date ends the reminder here: no question, nothing written.
+  const std::optional<QDate> last = ParseReminderDate(stored, today);
+  if (!last) return;
+  const qint64 days = today.daysTo(*last);
+  if (days >= -ReminderDays && days <= ReminderDays) return;
+
+  const platform::MsgAnswer answer =
+      platform::MsgBox(QStringLiteral("There maybe an update to this software available\r"
+                                      "Do you want to check for an update?"),
+                       platform::MsgButtons::YesNo, platform::MsgIcon::Information);
+
+  // A counter that is missing or no number ends the reminder after the question:
+  // nothing written, no page; the question comes again at the next start.
+  const std::optional<std::int32_t> install = ToInteger(Read(strInstallName));
+  if (!install || *install == std::numeric_limits<std::int32_t>::min()) return;
+  Write(strInstallName, QString::number(std::abs(*install)));
+  Write(strDurationName, ReminderDateText(today));
+
+  if (answer == platform::MsgAnswer::Yes) OpenDownloadPage();
+}

@@ -1,0 +1,113 @@
+#include "windows/modSaveForm.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QWidget>
+
+#include "chart/ChartFile.h"
+#include "windows/frmDisplay.h"
+#include "platform/Forms.h"
+#include "platform/Services.h"
+
+QImage SnapWindowPicture(QWidget& window, bool clientArea, int left, int top, int width,
+                         int height) {
+  if (width <= 0 || height <= 0) return QImage();
+  QWidget& source = clientArea ? window : *window.window();
+  return source.grab(QRect(left, top, width, height)).toImage();
+}
+
+QImage SnapFormPicture(QWidget& form) {
+  const QSize client = form.contentsRect().size();
+  return SnapWindowPicture(form, true, 0, 0, client.width(), client.height());
+}
+
+QString TimeStampName(bool shortForm) {
+  const QString stamp =
+      platform::Service<platform::IClock>().Now().toString(QStringLiteral("yyyyMMddhhmmsszzz"));
+  return shortForm ? stamp.left(8) : stamp;
+}
+
+void SplitPath(const QString& path, QString& folder, QString& file) {
+  const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+  if (slash < 0) return;
+  folder = path.left(slash);
+  file = path.mid(slash + 1);
+}
+
+bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
+
+QString UniqueJpegPath(QString folder, QString file) {
+  if (folder.isEmpty()) folder = QCoreApplication::applicationDirPath();
+  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+  while (folder.contains(QStringLiteral("//"))) folder.replace(QStringLiteral("//"), QStringLiteral("/"));
+
+  if (file.isEmpty()) {
+    file = TimeStampName(true) + QStringLiteral(".jpg");
+  } else if (file.contains(QLatin1Char('.'))) {
+    file.replace(QStringLiteral(".bmp"), QStringLiteral(".jpg"));
+  } else {
+    file += QStringLiteral(".jpg");
+  }
+
+  if (!FileExists(folder + file)) return folder + file;
+  for (int n = 1; n <= 999; ++n) {
+    QString candidate = file;
+    candidate.replace(QLatin1Char('.'), QStringLiteral("_%1.").arg(n, 3, 10, QLatin1Char('0')));
+    if (!FileExists(folder + candidate)) return folder + candidate;
+  }
+  platform::MsgBox(QStringLiteral("There are too many Copies of this file  ") + file,
+                   platform::MsgButtons::OK, platform::MsgIcon::Critical,
+                   QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + file);
+  return QString();
+}
+
+namespace {
+
+// The chosen path with everything from the first dot of its file name on
+// replaced by ".jpg"; dots in folder names are kept.
+QString JpegName(const QString& chosen) {
+  const qsizetype nameStart = chosen.lastIndexOf(QLatin1Char('/')) + 1;
+  const qsizetype dot = chosen.indexOf(QLatin1Char('.'), nameStart);
+  return (dot < 0 ? chosen : chosen.left(dot)) + QStringLiteral(".jpg");
+}
+
+// Writes the picture as a JPEG at the best quality; the file appears only when it
+// is complete, and no other file is left behind.
+bool WriteJpeg(const QImage& picture, const QString& path) {
+  if (picture.isNull()) return false;
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  QImageWriter writer(&file, "jpg");
+  writer.setQuality(JpegQuality);
+  if (!writer.write(picture)) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace
+
+QString SavePictureAsJpeg(const QImage& picture, const QString& fileName) {
+  QString folder;
+  QString file;
+  SplitPath(JpegName(fileName), folder, file);
+  const QString target = UniqueJpegPath(folder, file);
+  if (target.isEmpty()) return QString();
+  if (!WriteJpeg(picture, target)) {
+    platform::MsgBox(CannotWriteMessage(target), platform::MsgButtons::OK,
+                     platform::MsgIcon::Critical);
+    return QString();
+  }
+  return target;
+}
+
+void SaveChartAsJpeg(const QString& fileName) {
+  frmDisplay& display = platform::Form<frmDisplay>::Get();
+  // Before the main window's first activation there is no stored snapshot yet.
+  if (!display.Picture1->hasPicture()) display.Picture1->setPicture(SnapFormPicture(display));
+  SavePictureAsJpeg(display.Picture1->picture(), fileName);
+}

@@ -1,0 +1,409 @@
+// The chart run: how the input reaches the birth record, how the positions become
+// houses, pictures and labels on the chart window, and which windows it leaves up.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+
+#include "astro/Astro.h"
+#include "windows/frmDisplay.h"
+#include "windows/frmMain.h"
+#include "windows/frmMain_ChartRun.h"
+#include "platform/Forms.h"
+#include "windows/MDI.h"
+#include "windows/ExitScreenRoad.h"
+#include "windows/frmExitScreen.h"
+#include "windows/frmStartup.h"
+#include "support/Doubles.h"
+
+using platform::Form;
+
+namespace {
+
+const QString CRLF = QStringLiteral("\r\n");
+
+// ---- Reading numbers --------------------------------------------------------------
+
+TEST(ChartRunNumbers, ReadsTrimmedNumbersRoundingHalvesToEven) {
+  using chartrun::ReadWholeNumber;
+  EXPECT_EQ(ReadWholeNumber("12"), 12);
+  EXPECT_EQ(ReadWholeNumber("  40 "), 40);
+  EXPECT_EQ(ReadWholeNumber("-5"), -5);
+  EXPECT_EQ(ReadWholeNumber("+8"), 8);
+  EXPECT_EQ(ReadWholeNumber("12.5"), 12);
+  EXPECT_EQ(ReadWholeNumber("13.5"), 14);
+  EXPECT_EQ(ReadWholeNumber("-2.5"), -2);
+  EXPECT_EQ(ReadWholeNumber("0.51"), 1);
+  EXPECT_EQ(ReadWholeNumber(".5"), 0);
+  EXPECT_EQ(ReadWholeNumber("32767"), 32767);
+  EXPECT_EQ(ReadWholeNumber("-32768"), -32768);
+}
+
+TEST(ChartRunNumbers, RefusesGarbageAndNumbersBeyondSixteenBits) {
+  using chartrun::ReadWholeNumber;
+  for (const char* text : {"", "   ", "abc", "12a", "1 2", "1e3", "0x10", "inf", "nan", "--1", ".",
+                           "32768", "-32769", "32767.5", "99999999999999999999", "\t12"}) {
+    EXPECT_FALSE(ReadWholeNumber(QString::fromLatin1(text)).has_value()) << text;
+  }
+}
+
+// ---- Positions into houses ----------------------------------------------------------
+
+// The chart window filled from position texts as the calculators leave them.
+class ChartFillTest : public testing_doubles::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    saved_ = {astro::PlanetPositions, astro::PlanetNames, astro::SignAbbrevs, astro::RashiName};
+    astro::SignAbbrevs = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis", ""};
+    astro::PlanetNames = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn",
+                          "Rahu", "Ketu", "Ascendant", ""};
+  }
+  void TearDown() override {
+    astro::PlanetPositions = saved_.positions;
+    astro::PlanetNames = saved_.names;
+    astro::SignAbbrevs = saved_.abbrevs;
+    astro::RashiName = saved_.rashi;
+    WindowTest::TearDown();
+  }
+  // Positions of Sun .. Saturn and the ascendant.
+  frmDisplay& Fill(const std::array<const char*, 8>& positions, const char* rashi = "Aries") {
+    for (std::size_t i = 0; i < 8; ++i) astro::PlanetPositions[i] = positions[i];
+    astro::RashiName = rashi;
+    frmDisplay& display = Form<frmDisplay>::Get();
+    chartrun::FillChart(display);
+    return display;
+  }
+  static QString House(frmDisplay& display, int house) {
+    return display.lblNatal[static_cast<std::size_t>(house - 1)]->text();
+  }
+  // The sign number (1 = Aries) whose picture house `house` shows, 0 for none.
+  static int PictureOf(frmDisplay& display, int house) {
+    const QImage shown = display.imgSign[static_cast<std::size_t>(house - 1)]->pixmap().toImage();
+    for (int n = 1; n <= 12; ++n) {
+      if (shown == display.IMG.ListImages(n).toImage()) return n;
+    }
+    return 0;
+  }
+
+ private:
+  struct Saved {
+    std::array<std::string, 9> positions;
+    std::array<std::string, 11> names;
+    std::array<std::string, 13> abbrevs;
+    std::string rashi;
+  } saved_;
+};
+
+TEST_F(ChartFillTest, AscendantInLeoWithTheSunAndMercuryRetrogradeInVirgo) {
+  astro::PlanetNames[2] = "Mercury (R) ";
+  frmDisplay& display =
+      Fill({"10 Leo 05", "03 Can 44", "02 Vir 11", "28 Can 00", "14 Tau 09", "01 Sag 30", "19 Aqu 02", "22 Leo 47"},
+           "Cancer");
+  EXPECT_EQ(House(display, 1), CRLF + "Sun" + CRLF + "Asc");
+  EXPECT_EQ(House(display, 2), CRLF + "Mercury (R) ");
+  EXPECT_EQ(House(display, 12), CRLF + "Moon" + CRLF + "Venus");
+  EXPECT_EQ(House(display, 10), CRLF + "Mars");
+  EXPECT_EQ(House(display, 5), CRLF + "Jupiter");
+  EXPECT_EQ(House(display, 7), CRLF + "Saturn");
+  EXPECT_EQ(PictureOf(display, 1), 5);   // Leo
+  EXPECT_EQ(PictureOf(display, 2), 6);   // Virgo
+  EXPECT_EQ(PictureOf(display, 12), 4);  // Cancer
+
+  EXPECT_EQ(display.lblLagna->text(), "Leo");
+  EXPECT_EQ(display.lblRashi->text(), "Cancer");
+  for (std::size_t i = 0; i <= 6; ++i) {
+    EXPECT_EQ(display.Planet[i]->text().toStdString(), astro::PlanetPositions[i]);
+  }
+  EXPECT_EQ(display.Planet[9]->text(), "22 Leo 47");
+  for (std::size_t i : {7u, 8u, 10u, 15u}) EXPECT_TRUE(display.Planet[i]->text().isEmpty());
+}
+
+TEST_F(ChartFillTest, AscendantInPiscesWrapsToAriesAndInAriesFollowsTheZodiac) {
+  frmDisplay& display =
+      Fill({"05 Ari 07", "10 Aqu 00", "12 Pis 00", "29 Ari 59", "00 Tau 00", "15 Pis 30", "07 Cap 07", "03 Pis 33"});
+  EXPECT_EQ(House(display, 1), CRLF + "Mercury" + CRLF + "Jupiter" + CRLF + "Asc");
+  EXPECT_EQ(House(display, 2), CRLF + "Sun" + CRLF + "Venus");
+  EXPECT_EQ(House(display, 3), CRLF + "Mars");
+  EXPECT_EQ(House(display, 12), CRLF + "Moon");
+  EXPECT_EQ(House(display, 11), CRLF + "Saturn");
+  EXPECT_EQ(PictureOf(display, 1), 12);
+  EXPECT_EQ(PictureOf(display, 2), 1);
+  EXPECT_EQ(PictureOf(display, 12), 11);
+  EXPECT_EQ(display.lblLagna->text(), "Aries");  // the Sun's sign, whatever the ascendant
+
+  Fill({"05 Ari 07", "10 Aqu 00", "12 Pis 00", "29 Ari 59", "00 Tau 00", "15 Pis 30", "07 Cap 07", "20 Ari 00"});
+  EXPECT_EQ(House(display, 1), CRLF + "Sun" + CRLF + "Venus" + CRLF + "Asc");
+  EXPECT_EQ(House(display, 2), CRLF + "Mars");
+  EXPECT_EQ(House(display, 12), CRLF + "Mercury" + CRLF + "Jupiter");
+  for (int house = 1; house <= 12; ++house) EXPECT_EQ(PictureOf(display, house), house);
+}
+
+TEST_F(ChartFillTest, SeveralBodiesInOneSignStandInOrderWithAscLastAndTheOtherHousesAreEmpty) {
+  frmDisplay& display = Fill({"29 Gem 59", "01 Gem 00", "02 Gem 00", "03 Gem 00", "04 Gem 00", "05 Gem 00",
+                              "06 Gem 00", "00 Gem 01"});
+  EXPECT_EQ(House(display, 1), CRLF + "Sun" + CRLF + "Moon" + CRLF + "Mercury" + CRLF + "Venus" + CRLF +
+                                   "Mars" + CRLF + "Jupiter" + CRLF + "Saturn" + CRLF + "Asc");
+  for (int house = 2; house <= 12; ++house) EXPECT_TRUE(House(display, house).isEmpty()) << house;
+  // The sign labels keep each sign's list and are hidden.
+  const auto signs = display.SignLabels();
+  EXPECT_EQ(signs[2]->text(), House(display, 1));
+  for (std::size_t j = 0; j < 12; ++j) {
+    EXPECT_FALSE(signs[j]->isVisibleTo(&display));
+    if (j != 2) {
+      EXPECT_TRUE(signs[j]->text().isEmpty());
+    }
+  }
+}
+
+TEST_F(ChartFillTest, ASecondChartLeavesNoTraceOfTheFirst) {
+  astro::PlanetNames[6] = "Saturn (R) ";
+  frmDisplay& display =
+      Fill({"10 Leo 05", "03 Can 44", "02 Vir 11", "28 Can 00", "14 Tau 09", "01 Sag 30", "19 Aqu 02", "22 Leo 47"},
+           "Cancer");
+  astro::PlanetNames[6] = "Saturn";
+  Fill({"05 Sco 00", "05 Sco 00", "05 Sco 00", "05 Sco 00", "05 Sco 00", "05 Sco 00", "05 Sco 00", "05 Sco 00"},
+       "Scorpio");
+  EXPECT_EQ(House(display, 1), CRLF + "Sun" + CRLF + "Moon" + CRLF + "Mercury" + CRLF + "Venus" + CRLF +
+                                   "Mars" + CRLF + "Jupiter" + CRLF + "Saturn" + CRLF + "Asc");
+  for (int house = 2; house <= 12; ++house) EXPECT_TRUE(House(display, house).isEmpty()) << house;
+  for (int house = 1; house <= 12; ++house) EXPECT_EQ(PictureOf(display, house), (6 + house) % 12 + 1);
+  EXPECT_EQ(display.lblLagna->text(), "Scorpio");
+  EXPECT_EQ(display.lblRashi->text(), "Scorpio");
+  EXPECT_EQ(display.Planet[9]->text(), "05 Sco 00");
+}
+
+TEST_F(ChartFillTest, CodesMatchingNoSignAddNothing) {
+  frmDisplay& display =
+      Fill({"10 Leo 05", "03 Can 44", "02 Vir 11", "28 Can 00", "14 Tau 09", "01 Sag 30", "19 Aqu 02", "22 Leo 47"});
+  // A Sun code in the wrong case leaves the Sun sign as it was and places no Sun;
+  // an ascendant matching no sign changes no picture and starts the houses at Aries.
+  Fill({"10 leo 05", "03 Can 44", "02 Vir 11", "28 Can 00", "14 Tau 09", "01 Sag 30", "19 Aqu 02", "22 Lxo 47"});
+  EXPECT_EQ(display.lblLagna->text(), "Leo");
+  EXPECT_EQ(House(display, 1), QString());
+  EXPECT_EQ(House(display, 2), CRLF + "Mars");
+  EXPECT_EQ(House(display, 4), CRLF + "Moon" + CRLF + "Venus");
+  EXPECT_EQ(House(display, 5), QString());
+  EXPECT_EQ(PictureOf(display, 1), 5);  // still the pictures of the Leo chart
+  EXPECT_EQ(PictureOf(display, 12), 4);
+}
+
+// ---- The whole run through the input window ------------------------------------------
+
+class ChartRunTest : public testing_doubles::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    Form<frmStartup>::Get();
+    input = &Form<frmMain>::Show();
+    input->txtName->setText(QStringLiteral("  Ada  Byron "));
+    input->cboMonth->setCurrentIndex(2);   // March
+    input->cboDate->setCurrentIndex(4);    // 5
+    input->cboYear->setCurrentText(QStringLiteral("1975"));
+    input->cboHour->setCurrentIndex(14);
+    input->cboMinute->setCurrentIndex(7);
+    input->txtLatDegree->setText(QStringLiteral("40"));
+    input->txtLatMinute->setText(QStringLiteral("42"));
+    input->txtLongDegree->setText(QStringLiteral("74"));
+    input->txtLongMinute->setText(QStringLiteral("0"));
+    input->optLongEast[1]->setChecked(true);
+    input->txtCity->setText(QStringLiteral(" New York"));
+    input->txtState->setText(QStringLiteral("NY"));
+    input->txtCountry->setText(QStringLiteral("USA "));
+  }
+  void Calculate() {
+    QTest::mouseClick(input->cmdCalculate, Qt::LeftButton);
+    QApplication::processEvents();
+  }
+  static std::vector<QString> Houses() {
+    std::vector<QString> houses;
+    for (QLabel* label : Form<frmDisplay>::IfLoaded()->lblNatal) houses.push_back(label->text());
+    return houses;
+  }
+  frmMain* input = nullptr;
+};
+
+TEST_F(ChartRunTest, CopiesTheInputsAndShowsTheMainWindowInPlaceOfTheInputWindow) {
+  // A zone with negative minutes: the record keeps the amounts unsigned.
+  int row = 0;
+  while (row < 71 && astro::TimeZoneMinutes[static_cast<std::size_t>(row)] != "-30") ++row;
+  ASSERT_LT(row, 71);
+  input->cboTimeZone->setCurrentIndex(row);
+  input->chkDST->setCheckState(Qt::PartiallyChecked);
+  input->optLatSouth[1]->setChecked(true);
+  ShowExitScreen();
+  input->show();
+  Calculate();
+
+  EXPECT_TRUE(d.messages->shown.empty());
+  const astro::BirthRecordData& r = astro::BirthRecord;
+  EXPECT_EQ(r.BirthName, "Ada  Byron");
+  EXPECT_EQ(r.BirthMonth, 3);
+  EXPECT_EQ(r.BirthDay, 5);
+  EXPECT_EQ(r.BirthYear, 1975);
+  EXPECT_EQ(r.BirthHour, 14);
+  EXPECT_EQ(r.BirthMinute, 7);
+  const std::string hoursText = astro::TimeZoneHours[static_cast<std::size_t>(row)];
+  EXPECT_EQ(astro::TzHoursText, hoursText);
+  EXPECT_EQ(astro::TzMinutesText, "-30");
+  EXPECT_EQ(r.TzHours, std::abs(std::stoi(hoursText)));
+  EXPECT_EQ(r.TzMinutes, 30);
+  EXPECT_EQ(r.LatDegree, 40);
+  EXPECT_EQ(r.LatMinute, 42);
+  EXPECT_EQ(r.LongDegree, 74);
+  EXPECT_EQ(r.LongMinute, 0);
+  EXPECT_FALSE(r.IsEast);
+  EXPECT_TRUE(r.IsSouth);
+  EXPECT_TRUE(r.IsDST);
+  EXPECT_EQ(r.BirthCity, "New York");
+  EXPECT_EQ(r.BirthState, "NY");
+  EXPECT_EQ(r.BirthCountry, "USA");
+
+  ASSERT_TRUE(Form<MDI>::IsLoaded());
+  EXPECT_TRUE(Form<MDI>::IfLoaded()->isVisible());
+  EXPECT_FALSE(input->isVisible());
+  EXPECT_TRUE(Form<frmMain>::IsLoaded());
+  EXPECT_FALSE(Form<frmStartup>::IfLoaded()->isVisible());
+  EXPECT_FALSE(Form<frmExitScreen>::IfLoaded()->isVisible());
+
+  // The chart window, loaded by the run, shows this record and the computed chart.
+  frmDisplay& display = *Form<frmDisplay>::IfLoaded();
+  EXPECT_TRUE(display.isVisible());
+  EXPECT_EQ(display.lblName->text(), "Name: Ada  Byron");
+  EXPECT_EQ(display.lblDOB->text(), "Date of Birth: March 5, 1975");
+  EXPECT_EQ(display.lblTOB->text(), "Time of Birth: 14 Hour 7 Minute");
+  EXPECT_EQ(display.lblLatitude->text(), "Latitude: 40 Degree 42 Minute");
+  EXPECT_EQ(display.lblCity->text(), "City: New York");
+  EXPECT_EQ(display.Planet[0]->text().toStdString(), astro::PlanetPositions[0]);
+  EXPECT_EQ(display.Planet[9]->text().toStdString(), astro::PlanetPositions[7]);
+  EXPECT_EQ(display.lblRashi->text().toStdString(), astro::RashiName);
+  const auto houses = Houses();
+  EXPECT_TRUE(houses[0].endsWith(CRLF + "Asc"));
+  int bodies = 0;
+  for (const QString& house : houses) {
+    if (!house.isEmpty()) {
+      EXPECT_TRUE(house.startsWith(CRLF));
+    }
+    bodies += static_cast<int>(house.count(CRLF));
+  }
+  EXPECT_EQ(bodies, 8);
+  EXPECT_EQ(display.txtChakraPlanets[1]->text(), houses[0]);  // house 1 is Ajna's receptive side
+  EXPECT_EQ(display.txtChakraPlanets[0]->text(), houses[1]);
+}
+
+TEST_F(ChartRunTest, TheMenuEntryRunsTheSameChart) {
+  input->mnuCalculate->trigger();
+  ASSERT_TRUE(Form<MDI>::IsLoaded());
+  EXPECT_FALSE(input->isVisible());
+  EXPECT_EQ(astro::BirthRecord.BirthName, "Ada  Byron");
+}
+
+TEST_F(ChartRunTest, InvalidInputChangesNothing) {
+  Calculate();
+  const astro::BirthRecordData before = astro::BirthRecord;
+  const std::string tzBefore = astro::TzHoursText;
+  const auto housesBefore = Houses();
+  frmDisplay* display = Form<frmDisplay>::IfLoaded();
+  const QString sunBefore = display->Planet[0]->text();
+  auto unchanged = [&](const char* what) {
+    EXPECT_EQ(astro::BirthRecord.BirthName, before.BirthName) << what;
+    EXPECT_EQ(astro::BirthRecord.BirthYear, before.BirthYear) << what;
+    EXPECT_EQ(astro::BirthRecord.LatDegree, before.LatDegree) << what;
+    EXPECT_EQ(astro::BirthRecord.TzHours, before.TzHours) << what;
+    EXPECT_EQ(astro::TzHoursText, tzBefore) << what;
+    EXPECT_EQ(Form<frmDisplay>::IfLoaded(), display) << what;
+    EXPECT_EQ(Houses(), housesBefore) << what;
+    EXPECT_EQ(display->Planet[0]->text(), sunBefore) << what;
+  };
+
+  // The run started again while the chart is up, with changed and faulty input.
+  input->cboYear->setCurrentText(QStringLiteral("2001"));
+  input->txtName->clear();
+  input->cmdCalculate_Click();
+  ASSERT_EQ(d.messages->shown.size(), 1u);
+  EXPECT_EQ(d.messages->shown[0].text, "Please Enter Your Name");
+  unchanged("empty name");
+
+  // Pasted text or a number beyond 16 bits in a coordinate box computes nothing.
+  input->txtName->setText(QStringLiteral("Ada"));
+  for (const char* pasted : {"40x", "70000", "4 0", "-3"}) {
+    input->txtLatDegree->setText(QString::fromLatin1(pasted));
+    input->cmdCalculate_Click();
+    unchanged(pasted);
+  }
+  EXPECT_EQ(d.messages->shown.size(), 5u);
+
+  // No time-zone row selected: nothing is read.
+  input->txtLatDegree->setText(QStringLiteral("40"));
+  input->cboTimeZone->setCurrentIndex(-1);
+  input->cmdCalculate_Click();
+  ASSERT_EQ(d.messages->shown.size(), 6u);
+  EXPECT_EQ(d.messages->shown.back().icon, platform::MsgIcon::Critical);
+  unchanged("no zone");
+
+  // From the input window after Back: no main window comes up.
+  Form<MDI>::IfLoaded()->cmdBack_Click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  input->txtName->clear();
+  Calculate();
+  EXPECT_FALSE(Form<MDI>::IsLoaded());
+  EXPECT_FALSE(Form<frmDisplay>::IsLoaded());
+  EXPECT_TRUE(input->isVisible());
+  EXPECT_EQ(astro::BirthRecord.BirthYear, before.BirthYear);
+}
+
+TEST_F(ChartRunTest, ARunAfterBackStartsAFreshMainWindowWithTheOtherChart) {
+  Calculate();
+  const auto first = Houses();
+  MDI* mdi = Form<MDI>::IfLoaded();
+  mdi->mnuToolBar_Click();
+  mdi->mnuColorOn_Click();
+  mdi->mnuNorth_Click();
+  mdi->mnuSub_Hora_Click();
+  QTest::mouseClick(mdi->cmdBack, Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_TRUE(input->isVisible());
+  EXPECT_EQ(input->txtName->text(), "  Ada  Byron ");
+
+  input->txtName->setText(QStringLiteral("Grace"));
+  input->cboMonth->setCurrentIndex(9);
+  input->cboHour->setCurrentIndex(3);
+  Calculate();
+  MDI& again = *Form<MDI>::IfLoaded();
+  for (QAction* checked : {again.mnuToolBar, again.mnuStatusBar, again.mnuColorOff, again.mnuChart, again.mnuSouth}) {
+    EXPECT_TRUE(checked->isChecked()) << checked->objectName().toStdString();
+  }
+  EXPECT_FALSE(again.mnuSub_Hora->isChecked());
+  EXPECT_TRUE(again.TB->isVisible());
+  frmDisplay& display = *Form<frmDisplay>::IfLoaded();
+  EXPECT_TRUE(display.isVisible());
+  EXPECT_EQ(display.lblName->text(), "Name: Grace");
+  EXPECT_EQ(display.lblDOB->text(), "Date of Birth: October 5, 1975");
+  EXPECT_NE(Houses(), first);
+  for (QLabel* sign : display.SignLabels()) EXPECT_FALSE(sign->isVisibleTo(&display));
+}
+
+TEST_F(ChartRunTest, RunningAgainWhileTheChartIsUpReplacesIt) {
+  Calculate();
+  frmDisplay* display = Form<frmDisplay>::IfLoaded();
+  input->cboHour->setCurrentIndex(3);
+  input->txtName->setText(QStringLiteral("Grace"));
+  chartrun::CopyInputs(*input);
+  astro::CalcAscendant();
+  astro::CalcMoonAndDasha();
+  astro::CalcPlanetPositions();
+  astro::MarkRetrogrades();
+  const std::array<std::string, 9> expected = astro::PlanetPositions;
+  input->cmdCalculate_Click();
+  EXPECT_EQ(Form<frmDisplay>::IfLoaded(), display);
+  for (std::size_t i = 0; i <= 6; ++i) EXPECT_EQ(display->Planet[i]->text().toStdString(), expected[i]);
+  EXPECT_TRUE(Houses()[0].endsWith(CRLF + "Asc"));
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+// The update reminder: first start, the 14-day window both ways, the answers,
+// the counter, unreadable values, and dates that read back in every locale.
+#include <QLocale>
+
+#include "chart/modHelp_Codec.h"
+#include "windows/modHelp_UpdateReminder.h"
+#include "windows/modHelp_WebLinks.h"
+#include "support/Doubles.h"
+
+using platform::MsgAnswer;
+
+namespace {
+
+class UpdateReminderTest : public testing_doubles::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  }
+  void TearDown() override {
+    QLocale::setDefault(QLocale::system());
+    WindowTest::TearDown();
+  }
+
+  QDate Today() const { return d.clock->now.date(); }
+  static QString Key(const char* name) {
+    return testing_doubles::MemorySettingsStore::Key(ReminderApplicationName(), QStringLiteral("Settings"),
+                                                     EncodeText(QLatin1String(name)));
+  }
+  QString Stored(const char* name) const { return DecodeText(d.settings->values.value(Key(name))); }
+  void Store(const char* name, const QString& value) { d.settings->values.insert(Key(name), EncodeText(value)); }
+  void StoreDate(const QDate& date, const char* install = "1") {
+    Store("Duration", ReminderDateText(date));
+    Store("Install", QLatin1String(install));
+    d.settings->saves = 0;
+  }
+  QString DownloadPage() const {
+    return HomePageAddress() + QStringLiteral("/qz-free-astrology-ormandel/download-qz-free-astrology-ormandel.html");
+  }
+};
+
+TEST_F(UpdateReminderTest, FirstStartCreatesBothValuesSilently) {
+  CheckForUpdateReminder();
+  EXPECT_TRUE(d.messages->shown.empty());
+  EXPECT_EQ(Stored("Install"), QStringLiteral("1"));
+  EXPECT_EQ(ParseReminderDate(Stored("Duration"), Today()), Today());
+  // Names and values are stored coded, under the executable's name.
+  EXPECT_EQ(d.settings->values.size(), 2);
+  EXPECT_FALSE(d.settings->values.contains(testing_doubles::MemorySettingsStore::Key(
+      ReminderApplicationName(), QStringLiteral("Settings"), QStringLiteral("Install"))));
+  EXPECT_EQ(d.settings->values.value(Key("Install")), EncodeText(QStringLiteral("1")));
+  EXPECT_EQ(strDurationName, EncodeText(QStringLiteral("Duration")));
+  EXPECT_EQ(strInstallName, EncodeText(QStringLiteral("Install")));
+  EXPECT_TRUE(d.shell->opened.isEmpty());
+}
+
+TEST_F(UpdateReminderTest, WithinFourteenDaysNothingHappens) {
+  for (int days : {-14, -1, 0, 1, 14}) {
+    StoreDate(Today().addDays(days));
+    CheckForUpdateReminder();
+    EXPECT_TRUE(d.messages->shown.empty()) << days;
+    EXPECT_EQ(d.settings->saves, 0) << days;
+  }
+}
+
+TEST_F(UpdateReminderTest, FurtherAwayAsksAndStoresToday) {
+  for (int days : {-15, 15, -400}) {
+    d.messages->shown.clear();
+    d.shell->opened.clear();
+    d.messages->answers = {MsgAnswer::No};
+    StoreDate(Today().addDays(days));
+    CheckForUpdateReminder();
+    ASSERT_EQ(d.messages->shown.size(), 1u) << days;
+    const auto& box = d.messages->shown[0];
+    EXPECT_EQ(box.text, QStringLiteral("There maybe an update to this software available\r"
+                                       "Do you want to check for an update?"));
+    EXPECT_EQ(box.buttons, platform::MsgButtons::YesNo);
+    EXPECT_EQ(box.icon, platform::MsgIcon::Information);
+    EXPECT_TRUE(box.title.isEmpty());
+    EXPECT_EQ(ParseReminderDate(Stored("Duration"), Today()), Today());
+    EXPECT_EQ(Stored("Install"), QStringLiteral("1"));
+    EXPECT_TRUE(d.shell->opened.isEmpty()) << "No opens nothing";
+  }
+
+  // Yes: the same writes, then the download page.
+  d.messages->answers = {MsgAnswer::Yes};
+  StoreDate(Today().addDays(-30), "-3");
+  CheckForUpdateReminder();
+  EXPECT_EQ(Stored("Install"), QStringLiteral("3"));
+  EXPECT_EQ(ParseReminderDate(Stored("Duration"), Today()), Today());
+  EXPECT_EQ(d.shell->opened, QStringList{DownloadPage()});
+
+  // Right after, the stored date is today: no question.
+  d.messages->shown.clear();
+  CheckForUpdateReminder();
+  EXPECT_TRUE(d.messages->shown.empty());
+}
+
+TEST_F(UpdateReminderTest, CounterIsReadAsARoundedWholeNumber) {
+  const std::vector<std::pair<QString, QString>> counters{
+      {"-3", "3"}, {"1", "1"}, {"2.5", "2"}, {"3.5", "4"}, {"-7.6", "8"}, {" 12 ", "12"}};
+  for (const auto& [stored, rewritten] : counters) {
+    d.messages->answers = {MsgAnswer::No};
+    StoreDate(Today().addDays(-20));
+    Store("Install", stored);
+    CheckForUpdateReminder();
+    EXPECT_EQ(Stored("Install"), rewritten) << stored.toStdString();
+  }
+}
+
+TEST_F(UpdateReminderTest, UnreadableValuesEndTheReminderWithoutWriting) {
+  // A counter that is missing or no number: asked, then nothing written or opened.
+  for (const char* counter : {"", "many", "1e20", "-2147483648"}) {
+    d.messages->shown.clear();
+    d.messages->answers = {MsgAnswer::Yes};
+    const QString old = ReminderDateText(Today().addDays(-20));
+    StoreDate(Today().addDays(-20));
+    Store("Install", QLatin1String(counter));
+    d.settings->saves = 0;
+    CheckForUpdateReminder();
+    EXPECT_EQ(d.messages->shown.size(), 1u) << counter;
+    EXPECT_EQ(d.settings->saves, 0) << counter;
+    EXPECT_EQ(Stored("Duration"), old);
+    EXPECT_TRUE(d.shell->opened.isEmpty()) << counter;
+  }
+
+  // A date that is no date: no question, nothing written, at every start.
+  d.messages->shown.clear();
+  Store("Duration", QStringLiteral("someday"));
+  d.settings->saves = 0;
+  CheckForUpdateReminder();
+  CheckForUpdateReminder();
+  EXPECT_TRUE(d.messages->shown.empty());
+  EXPECT_EQ(d.settings->saves, 0);
+  EXPECT_EQ(Stored("Duration"), QStringLiteral("someday"));
+}
+
+TEST_F(UpdateReminderTest, StoredDatesReadBackAsTheSameDayInEveryLocale) {
+  const QDate day(2026, 3, 4);
+  for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale(QLocale::German),
+                                QLocale(QLocale::Japanese), QLocale(QLocale::French), QLocale::c()}) {
+    QLocale::setDefault(locale);
+    const QString text = ReminderDateText(day);
+    EXPECT_TRUE(text.contains(QStringLiteral("2026"))) << text.toStdString();
+    EXPECT_EQ(ParseReminderDate(text, day), day) << locale.name().toStdString() << " " << text.toStdString();
+  }
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  // ISO dates, and the locale's own two-digit-year form taken near today.
+  EXPECT_EQ(ParseReminderDate(QStringLiteral("2026-03-04"), day), day);
+  EXPECT_EQ(ParseReminderDate(QStringLiteral("3/4/26"), day), day);
+  EXPECT_EQ(ParseReminderDate(QStringLiteral("3/4/99"), day), QDate(1999, 3, 4));
+  EXPECT_FALSE(ParseReminderDate(QStringLiteral("13/45/2026"), day).has_value());
+}
+
+}  // namespace

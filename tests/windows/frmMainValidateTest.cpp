@@ -1,0 +1,217 @@
+// The whole-input check of the input window and its latitude-and-longitude lookup.
+#include <gtest/gtest.h>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "SiteConfig.h"
+#include "windows/frmMain.h"
+#include "platform/Forms.h"
+#include "support/Doubles.h"
+
+namespace {
+
+using platform::Form;
+using platform::MsgIcon;
+
+class frmMainValidateTest : public testing_doubles::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    f = &Form<frmMain>::Show();
+    f->txtName->setText("Anna");
+    f->txtLongDegree->setText("77");
+    f->txtLongMinute->setText("13");
+    f->txtLatDegree->setText("28");
+    f->txtLatMinute->setText("36");
+    f->txtCity->setText("New Delhi");
+    f->txtState->setText("Delhi");
+    f->txtCountry->setText("India");
+  }
+
+  void SetDate(int day, int monthIndex, int year) {
+    f->cboDate->setCurrentIndex(day - 1);
+    f->cboMonth->setCurrentIndex(monthIndex);
+    f->cboYear->setCurrentText(QString::number(year));
+    ASSERT_EQ(f->cboYear->currentText(), QString::number(year));
+  }
+
+  // Runs the check and expects exactly one message.
+  void ExpectRefused(const QString& message, MsgIcon icon) {
+    d.messages->shown.clear();
+    EXPECT_FALSE(f->ValidateInput());
+    ASSERT_EQ(d.messages->shown.size(), 1u);
+    EXPECT_EQ(d.messages->shown[0].text, message);
+    EXPECT_EQ(d.messages->shown[0].icon, icon);
+    EXPECT_EQ(d.messages->shown[0].buttons, platform::MsgButtons::OK);
+    EXPECT_TRUE(d.messages->shown[0].title.isEmpty());
+  }
+
+  void ExpectPassed() {
+    d.messages->shown.clear();
+    EXPECT_TRUE(f->ValidateInput());
+    EXPECT_TRUE(d.messages->shown.empty());
+  }
+
+  frmMain* f = nullptr;
+};
+
+TEST_F(frmMainValidateTest, CompleteInputPasses) {
+  ExpectPassed();
+  // No range check: a latitude of 95 degrees and 75 minutes passes.
+  f->txtLatDegree->setText("95");
+  f->txtLatMinute->setText("75");
+  ExpectPassed();
+  // A name of three blanks counts as filled.
+  f->txtName->setText("   ");
+  ExpectPassed();
+}
+
+TEST_F(frmMainValidateTest, EachEmptyBoxGivesItsMessageAndFocus) {
+  const std::vector<std::pair<QLineEdit*, QString>> rows{
+      {f->txtName, "Please Enter Your Name"},
+      {f->txtLongDegree, "Please Enter Degree of Longitude"},
+      {f->txtLongMinute, "Please Enter Minute of Longitude"},
+      {f->txtLatDegree, "Please Enter Degree of Latitude"},
+      {f->txtLatMinute, "Please Enter Minutes of Latitude"},
+      {f->txtCity, "Please Enter Your City name"},
+      {f->txtState, "Please Enter Your State name"},
+      {f->txtCountry, "Please Enter Your Country name"},
+  };
+  for (const auto& [box, message] : rows) {
+    SCOPED_TRACE(message.toStdString());
+    const QString kept = box->text();
+    box->clear();
+    f->cmdOpen->setFocus();
+    ExpectRefused(message, MsgIcon::Critical);
+    EXPECT_EQ(f->focusWidget(), box);
+    box->setText(kept);
+  }
+}
+
+TEST_F(frmMainValidateTest, OnlyTheFirstFailureIsShown) {
+  f->txtName->clear();
+  f->txtLatDegree->clear();
+  f->txtCountry->clear();
+  SetDate(31, 3, 2000);
+  ExpectRefused("Please Enter Your Name", MsgIcon::Critical);
+  EXPECT_EQ(f->focusWidget(), f->txtName);
+}
+
+TEST_F(frmMainValidateTest, DirectionsMissingAreReportedThenDefaulted) {
+  // Both pairs cleared, as a partly read chart could leave them.
+  for (QRadioButton* option : f->optLatSouth) option->group()->setExclusive(false);
+  for (QRadioButton* option : f->optLatSouth) option->setChecked(false);
+  for (QRadioButton* option : f->optLongEast) option->group()->setExclusive(false);
+  for (QRadioButton* option : f->optLongEast) option->setChecked(false);
+
+  ExpectRefused("Please Select Direction For The Latitude", MsgIcon::Critical);
+  EXPECT_TRUE(f->optLatSouth[1]->isChecked());  // South is selected afterwards
+  ExpectRefused("Please Select Direction For The Longitude", MsgIcon::Critical);
+  EXPECT_TRUE(f->optLongEast[0]->isChecked());  // East is selected afterwards
+  ExpectPassed();
+}
+
+TEST_F(frmMainValidateTest, DaysTheMonthDoesNotHave) {
+  SetDate(31, 3, 1990);  // 31 April
+  ExpectRefused("Please Enter Correct Date Or Month !", MsgIcon::Information);
+  for (int month : {5, 8, 10}) {
+    f->cboMonth->setCurrentIndex(month);
+    ExpectRefused("Please Enter Correct Date Or Month !", MsgIcon::Information);
+  }
+  SetDate(30, 3, 1990);
+  ExpectPassed();
+  SetDate(31, 0, 1990);
+  ExpectPassed();
+
+  SetDate(29, 1, 1901);
+  ExpectRefused("Please Enter Correct Date Or Month!", MsgIcon::Information);
+  SetDate(28, 1, 1901);
+  ExpectPassed();
+  SetDate(29, 1, 1904);
+  ExpectPassed();
+  SetDate(30, 1, 2000);
+  ExpectRefused("Please Enter Correct Date Or Month!", MsgIcon::Information);
+  SetDate(31, 1, 2048);
+  ExpectRefused("Please Enter Correct Date Or Month!", MsgIcon::Information);
+}
+
+TEST_F(frmMainValidateTest, CoordinateTextNoFilterLetThroughIsRefusedNamingTheBox) {
+  const std::vector<std::pair<QLineEdit*, QString>> boxes{
+      {f->txtLongDegree, "degree of longitude"},
+      {f->txtLongMinute, "minute of longitude"},
+      {f->txtLatDegree, "degree of latitude"},
+      {f->txtLatMinute, "minute of latitude"},
+  };
+  for (const auto& [box, name] : boxes) {
+    for (const QString& bad : {QString("-12"), QString("12.5"), QString(" 12"), QString("32768"),
+                              QString("99999999999999999999"), QString("1e3")}) {
+      SCOPED_TRACE((name + " " + bad).toStdString());
+      const QString kept = box->text();
+      box->setText(bad);  // as pasting or a chart file could leave it
+      f->txtName->setFocus();
+      d.messages->shown.clear();
+      EXPECT_FALSE(f->ValidateInput());
+      ASSERT_EQ(d.messages->shown.size(), 1u);
+      EXPECT_TRUE(d.messages->shown[0].text.contains(name));
+      EXPECT_EQ(d.messages->shown[0].icon, MsgIcon::Critical);
+      EXPECT_EQ(f->focusWidget(), box);
+      EXPECT_EQ(box->text(), bad);  // nothing changed
+      box->setText(kept);
+    }
+  }
+  f->txtLatDegree->setText("32767");
+  f->txtLatMinute->setText("00007");
+  ExpectPassed();
+}
+
+class frmMainLookupTest : public frmMainValidateTest {};
+
+TEST_F(frmMainLookupTest, EmptyPlaceBoxesStopTheLookup) {
+  const std::vector<std::pair<QLineEdit*, QString>> rows{
+      {f->txtCity, "Please Enter City"}, {f->txtState, "Please Enter State"}, {f->txtCountry, "Please Enter Country"}};
+  for (const auto& [box, message] : rows) {
+    SCOPED_TRACE(message.toStdString());
+    const QString kept = box->text();
+    box->clear();
+    d.messages->shown.clear();
+    f->txtName->setFocus();
+    QTest::mouseClick(f->Command1, Qt::LeftButton);
+    ASSERT_EQ(d.messages->shown.size(), 1u);
+    EXPECT_EQ(d.messages->shown[0].text, message);
+    EXPECT_EQ(d.messages->shown[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(f->focusWidget(), box);
+    EXPECT_EQ(d.lookup->created, 0);
+    box->setText(kept);
+  }
+}
+
+TEST_F(frmMainLookupTest, EachClickCallsANewLookupWithTheQueryAndHomeSite) {
+  f->txtCity->setText(" Paris");
+  f->txtState->setText("Ile de France ");
+  f->txtCountry->setText("France");
+  QTest::mouseClick(f->Command1, Qt::LeftButton);
+  QTest::mouseClick(f->Command1, Qt::LeftButton);
+  EXPECT_EQ(d.lookup->created, 2);
+  ASSERT_EQ(d.lookup->calls.size(), 2u);
+  EXPECT_EQ(d.lookup->calls[0].query, " Paris Ile de France  France Latitude Longitude");  // as typed
+  EXPECT_EQ(d.lookup->calls[0].homeSite, QString::fromUtf8(site::WebSite));
+  EXPECT_TRUE(d.messages->shown.empty());
+  // Nothing in the window changes.
+  EXPECT_EQ(f->txtCity->text(), " Paris");
+  EXPECT_TRUE(f->txtLatDegree->text() == "28" && f->txtLongDegree->text() == "77");
+}
+
+TEST_F(frmMainLookupTest, WithoutAComponentTheClickDoesNothingMore) {
+  d.lookup->installed = false;
+  QTest::mouseClick(f->Command1, Qt::LeftButton);
+  EXPECT_TRUE(d.lookup->calls.empty());
+  EXPECT_TRUE(d.messages->shown.empty());
+}
+
+}  // namespace
