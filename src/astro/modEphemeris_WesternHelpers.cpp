@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace astro {
 
@@ -18,6 +19,9 @@ constexpr double kLoopPeriods = 4096.0;
 namespace detail {
 
 long long FloorDiv(long long a, long long b) {
+  if (b == 0) return 0;
+  // a / -1 is the one quotient that can overflow, and it is exact: no rounding.
+  if (b == -1) return a == std::numeric_limits<long long>::min() ? std::numeric_limits<long long>::max() : -a;
   long long q = a / b;
   if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
   return q;
@@ -31,6 +35,7 @@ std::string WholeText(double value) {
 }
 
 double ReduceBelow(double value, double period, bool inclusive) {
+  if (!(period > 0)) return std::numeric_limits<double>::quiet_NaN();
   // Also catches +infinity and NaN, which fmod turns into NaN.
   if (!(value <= period * kLoopPeriods)) value = std::fmod(value, period);
   while (inclusive ? value >= period : value > period) value -= period;
@@ -38,6 +43,7 @@ double ReduceBelow(double value, double period, bool inclusive) {
 }
 
 double RaiseAboveZero(double value, double period) {
+  if (!(period > 0)) return std::numeric_limits<double>::quiet_NaN();
   if (!(value >= -period * kLoopPeriods)) value = std::fmod(value, period);
   while (value < 0) value += period;
   return value;
@@ -125,7 +131,8 @@ void EquatorialToEcliptic(double ra, double dec, double eps) {
 }
 
 std::string FormatLongitude(double lon) {
-  const double v = std::fabs(lon);
+  // NaN and the infinities have no place on the circle; they read as 360 does.
+  const double v = std::isfinite(lon) ? std::fabs(lon) : 360.0;
   double d = std::floor(v);
   const double minutes = 60 * (v - d);
   const double m = std::floor(minutes);

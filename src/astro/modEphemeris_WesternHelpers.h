@@ -26,7 +26,9 @@ inline double EquatorialDec = 0.0;      // degrees
 inline double EclipticLongitude = 0.0;  // degrees, 0..360
 
 // Julian Day Number (the day number of the date's noon), Julian calendar up to
-// 4 October 1582 and Gregorian from 15 October 1582.
+// 4 October 1582 and Gregorian from 15 October 1582. Counted in 64-bit whole
+// numbers, so any int arguments (a month or day outside the calendar carries on
+// into the next ones) give an exact finite result.
 double JulianDayNumber(int month, int day, int year);
 
 // "(M/D/Y) " followed by month/day/year of the Gregorian date of jd.
@@ -52,7 +54,8 @@ void EquatorialToEcliptic(double ra, double dec, double eps);
 
 // Longitude text: degrees within the sign, "° ", minutes, "' ", seconds, "\" ",
 // sign code; minutes and seconds truncated; a negative angle is written as its
-// magnitude; 360 and above give an empty sign code.
+// magnitude; 360 and above give an empty sign code. NaN and the infinities read as
+// 360 does: "0° 0' 0\" " with the empty sign code.
 std::string FormatLongitude(double lon);
 
 // Ayanamsa correction in degrees (negative) for t Julian centuries from J2000.0.
@@ -60,15 +63,19 @@ double AyanamsaJ2000(double t);
 
 namespace detail {
 // Floor of the real quotient a / b of two whole numbers, in exact integer arithmetic.
+// A divisor of 0 gives 0; LLONG_MIN / -1, whose quotient 2^63 does not fit, gives
+// LLONG_MAX.
 long long FloorDiv(long long a, long long b);
 // A whole-valued double as plain decimal text ("-0" reads "0"); never converts an
 // out-of-range value to an integer type.
 std::string WholeText(double value);
 // While value is at or above period (inclusive) or above it, subtracts period.
 // A value far out of range is first brought near with fmod, so no loop can run
-// for ever (an infinity or NaN comes back as NaN and stops at once).
+// for ever (an infinity or NaN comes back as NaN and stops at once). A period that
+// is not above 0 (0, negative or NaN) gives NaN, whatever the value.
 double ReduceBelow(double value, double period, bool inclusive);
-// While value is below 0, adds period; same guard.
+// While value is below 0, adds period; same guards, and the same NaN for a period
+// that is not above 0.
 double RaiseAboveZero(double value, double period);
 // The text without its leading and trailing blanks (other white space is kept).
 std::string_view TrimBlanks(std::string_view text);

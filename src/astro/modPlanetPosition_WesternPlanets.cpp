@@ -100,9 +100,15 @@ UniversalDateTime ToUniversal(int year, int month, int day, int hour, int minute
   const long long months = static_cast<long long>(month) - 1;
   const long long y = std::clamp<long long>(year + detail::FloorDiv(months, 12), -30000, 30000);
   const unsigned m = static_cast<unsigned>(months - 12 * detail::FloorDiv(months, 12)) + 1;
-  const sys_days date = sys_days{std::chrono::year{static_cast<int>(y)} / std::chrono::month{m} / 1} + days{day - 1};
+  // Every step counts in 64 bits, so no sum of int arguments can overflow.
+  const sys_days date =
+      sys_days{std::chrono::year{static_cast<int>(y)} / std::chrono::month{m} / 1} + days{day - 1LL};
   const sys_time<minutes> local = date + hours{hour} + minutes{minute};
-  const sys_time<minutes> universal = local + hours{zoneHours} + minutes{zoneMinutes};
+  // The calendar types hold the years -32767..32767; a moment beyond them stops at
+  // their first or last minute.
+  constexpr sys_time<minutes> first = sys_days{std::chrono::year{-32767} / January / 1};
+  constexpr sys_time<minutes> last = sys_days{std::chrono::year{32767} / December / 31} + minutes{24 * 60 - 1};
+  const sys_time<minutes> universal = std::clamp(local + hours{zoneHours} + minutes{zoneMinutes}, first, last);
   const sys_days universalDate = floor<days>(universal);
   const year_month_day ymd{universalDate};
   const hh_mm_ss<minutes> time{universal - universalDate};
@@ -114,7 +120,7 @@ UniversalDateTime ToUniversal(int year, int month, int day, int hour, int minute
 double DayNumberJ2000(int year, int month, int day, int hour, int minute) {
   using std::floor;
   const double ut = hour + minute / 60.0;
-  return 367.0 * year - floor(7.0 * (year + floor((month + 9) / 12.0)) / 4) + floor(275.0 * month / 9) + day -
+  return 367.0 * year - floor(7.0 * (year + floor((month + 9.0) / 12.0)) / 4) + floor(275.0 * month / 9) + day -
          730531.5 + ut / 24;
 }
 

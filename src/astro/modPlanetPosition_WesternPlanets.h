@@ -36,14 +36,17 @@ struct UniversalDateTime {
   int Year, Month, Day, Hour, Minute;
 };
 // The local date and clock time plus the zone's signed hour and minute amounts,
-// with the date moving across day, month and year boundaries as needed.
+// with the date moving across day, month and year boundaries as needed. A moment
+// before the year -32767 or after 32767 comes back as the first minute of that
+// range (-32767-01-01 00:00) or its last (32767-12-31 23:59).
 UniversalDateTime ToUniversal(int year, int month, int day, int hour, int minute, int zoneHours,
                               int zoneMinutes);
 // A zone amount text trimmed of blanks and read as a signed 16-bit integer; a text
 // that is no such number counts as 0.
 int ZoneAmount(const std::string& text);
 
-// Days from J2000.0 (2000 January 1, 12:00 universal time).
+// Days from J2000.0 (2000 January 1, 12:00 universal time), in double arithmetic
+// throughout, so any int arguments give a finite number.
 double DayNumberJ2000(int year, int month, int day, int hour, int minute);
 
 // Sets the geocentric longitude (degrees, [0, 360)) of body number `body` at day

@@ -26,7 +26,8 @@ TEST(JulianDayNumber, GregorianCorrectionStartsAfterDay2299171) {
 }
 
 TEST(JulianDayNumber, ExtremeArgumentsStayFinite) {
-  for (int v : {-32768, -1, 0, 32767}) {
+  constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+  for (int v : {lo, -32768, -1, 0, 32767, hi}) {
     EXPECT_TRUE(std::isfinite(JulianDayNumber(v, v, v)));
     EXPECT_TRUE(std::isfinite(JulianDayNumber(1, 1, v)));
   }
@@ -119,8 +120,9 @@ TEST(FormatLongitude, BeyondTheCircleHasNoSignCode) {
   EXPECT_EQ(FormatLongitude(360), "0" + Deg + " 0' 0\" ");
   EXPECT_EQ(FormatLongitude(725.5), "5" + Deg + " 30' 0\" ");
   EXPECT_EQ(FormatLongitude(1e300).substr(0, 1), "0");
-  EXPECT_FALSE(FormatLongitude(std::numeric_limits<double>::quiet_NaN()).empty());
-  EXPECT_FALSE(FormatLongitude(std::numeric_limits<double>::infinity()).empty());
+  // No place on the circle at all reads like one beyond it.
+  EXPECT_EQ(FormatLongitude(std::numeric_limits<double>::quiet_NaN()), "0" + Deg + " 0' 0\" ");
+  EXPECT_EQ(FormatLongitude(-std::numeric_limits<double>::infinity()), "0" + Deg + " 0' 0\" ");
 }
 
 TEST(AyanamsaJ2000, NegativeNearTwentyFourDegrees) {
@@ -138,6 +140,28 @@ TEST(Wrapping, LoopsAlwaysEnd) {
   EXPECT_GE(RaiseAboveZero(-1e308, 360), 0.0);
   EXPECT_TRUE(std::isnan(ReduceBelow(std::numeric_limits<double>::infinity(), 360, true)));
   EXPECT_TRUE(std::isnan(RaiseAboveZero(-std::numeric_limits<double>::infinity(), 360)));
+  // A period that is not above zero has no answer and would loop for ever.
+  for (double period : {0.0, -0.0, -24.0, std::numeric_limits<double>::quiet_NaN()})
+    for (double value : {-10.0, 0.0, 10.0}) {
+      EXPECT_TRUE(std::isnan(ReduceBelow(value, period, true))) << value << " " << period;
+      EXPECT_TRUE(std::isnan(ReduceBelow(value, period, false))) << value << " " << period;
+      EXPECT_TRUE(std::isnan(RaiseAboveZero(value, period))) << value << " " << period;
+    }
+}
+
+TEST(FloorDiv, RoundsDownAndIsTotal) {
+  using detail::FloorDiv;
+  constexpr long long lo = std::numeric_limits<long long>::min(), hi = std::numeric_limits<long long>::max();
+  EXPECT_EQ(FloorDiv(7, 2), 3);
+  EXPECT_EQ(FloorDiv(-7, 2), -4);
+  EXPECT_EQ(FloorDiv(7, -2), -4);
+  EXPECT_EQ(FloorDiv(-7, -2), 3);
+  EXPECT_EQ(FloorDiv(-12, 12), -1);
+  EXPECT_EQ(FloorDiv(lo, 1), lo);
+  EXPECT_EQ(FloorDiv(lo, 2), lo / 2);
+  EXPECT_EQ(FloorDiv(hi, -1), -hi);
+  EXPECT_EQ(FloorDiv(lo, -1), hi);  // the true quotient 2^63 does not fit
+  for (long long a : {lo, -1LL, 0LL, 5LL, hi}) EXPECT_EQ(FloorDiv(a, 0), 0) << a;
 }
 
 TEST(TextHelpers, TrimBlanksAndWholeNumbers) {

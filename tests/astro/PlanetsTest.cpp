@@ -118,6 +118,14 @@ TEST(ToUniversal, CalendarArithmeticAcrossBoundaries) {
   check(ToUniversal(1999, 2, 28, 23, 0, 2, 30), 1999, 3, 1, 1, 30);
   check(ToUniversal(1976, 7, 4, 9, 30, 5, 0), 1976, 7, 4, 14, 30);
   check(ToUniversal(1950, 3, 1, 0, 0, 0, -30), 1950, 2, 28, 23, 30);
+  // Beyond the calendar's years the moment stops at its first or last minute.
+  constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+  check(ToUniversal(30000, 12, hi, hi, hi, hi, hi), 32767, 12, 31, 23, 59);
+  check(ToUniversal(-30000, 1, lo, lo, lo, lo, lo), -32767, 1, 1, 0, 0);
+  for (int v : {lo, hi}) {
+    const UniversalDateTime u = ToUniversal(v, v, v, v, v, v, v);
+    EXPECT_TRUE(u.Month >= 1 && u.Month <= 12 && u.Day >= 1 && u.Day <= 31) << v;
+  }
 }
 
 TEST(ZoneAmount, SignedSixteenBitTextOrZero) {
@@ -141,6 +149,8 @@ TEST(DayNumberJ2000, Examples) {
   for (int y = 1901; y <= 2050; y += 3)
     for (int m = 1; m <= 12; ++m)
       EXPECT_EQ(DayNumberJ2000(y, m, 17, 12, 0), JulianDayNumber(m, 17, y) - 2451545.0) << y << "/" << m;
+  for (int v : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()})
+    EXPECT_TRUE(std::isfinite(DayNumberJ2000(v, v, v, v, v))) << v;
 }
 
 TEST(AngleHelpers, FixToZeroAndNormalizeRadians) {
