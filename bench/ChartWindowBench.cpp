@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QLabel>
 
+#include "chart/ChartData.h"
 #include "windows/frmDisplay.h"
 #include "windows/modOrmandel_ChakraBoxes.h"
 #include "platform/Forms.h"
@@ -24,8 +25,9 @@ BENCHMARK(BM_LoadChartWindow)->Unit(benchmark::kMillisecond);
 
 static void BM_FillChakraBoxes(benchmark::State& state) {
   frmDisplay& window = platform::Form<frmDisplay>::Get();
-  for (QLabel* house : window.lblNatal) house->setText(QStringLiteral("\r\nSun\r\nMercury (R) \r\nAsc"));
-  for (auto _ : state) FillChakraBoxes();
+  ChartData chart;
+  chart.ChakraBoxes.fill(QStringLiteral("\r\nSun\r\nMercury (R) \r\nAsc"));
+  for (auto _ : state) FillChakraBoxes(window, chart);
   platform::Form<frmDisplay>::Unload();
 }
 BENCHMARK(BM_FillChakraBoxes)->Unit(benchmark::kMicrosecond);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "astro/Zodiac.h"
+
 namespace astro {
 
 // The birth data of the current chart, in local clock time as entered.
@@ -36,10 +38,20 @@ inline BirthRecordData BirthRecord;
 inline std::string TzHoursText;
 inline std::string TzMinutesText;
 
+// The plain body names and the sign codes, as every run starts with them.
+inline std::array<std::string, 11> PlainPlanetNames() {
+  return {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Ascendant", ""};
+}
+inline std::array<std::string, 13> PlainSignAbbrevs() {
+  std::array<std::string, 13> codes;
+  for (std::size_t i = 0; i < SignCodes.size(); ++i) codes[i] = std::string(SignCodes[i]);
+  return codes;
+}
+
 // 0..9 "Sun" .. "Ascendant"; " (R) " appended to Mercury..Saturn when retrograde.
-inline std::array<std::string, 11> PlanetNames;
+inline std::array<std::string, 11> PlanetNames = PlainPlanetNames();
 // 0..11 "Ari" .. "Pis".
-inline std::array<std::string, 13> SignAbbrevs;
+inline std::array<std::string, 13> SignAbbrevs = PlainSignAbbrevs();
 // 0..7 "Sun" .. "Asc"; slot 8 stays empty.
 inline std::array<std::string, 9> PositionNames;
 // 0..7 position texts of the Sun .. Saturn and the ascendant ("05 Ari 07"); slot 8 stays empty.

@@ -141,7 +141,7 @@ std::string FormatLongitude(double lon) {
   // Repeated subtraction of 30 from a whole number is exact, and so is fmod.
   if (d >= 30) d = std::fmod(d, 30.0);
   std::string code;
-  if (k >= 0 && k < 12) code = ZodiacCodes.substr(static_cast<std::size_t>(k) * 3, 3);
+  if (k >= 0 && k < 12) code = SignCodes[static_cast<std::size_t>(k)];
   return detail::WholeText(d) + "\u00B0 " + detail::WholeText(m) + "' " + detail::WholeText(s) + "\" " + code;
 }
 

@@ -3,6 +3,8 @@
 // ecliptic/equatorial conversions, the longitude text and the J2000 ayanamsa.
 #pragma once
 
+#include "astro/Zodiac.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,8 +19,6 @@ inline constexpr double Pi = 3.14159265358979;
 inline constexpr double HalfPi = 1.5707963267949;
 inline constexpr double TwoPi = 6.28318530717958;
 
-// Three letters per sign, Aries to Pisces; sign k starts at character 3k (from 0).
-inline constexpr std::string_view ZodiacCodes = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 
 // Outputs of the coordinate conversions, overwritten by each call.
 inline double EquatorialRA = 0.0;       // hours, 0..24

@@ -76,10 +76,6 @@ double Cos(double x) { return std::cos(x); }
 // Axis ratio of the Earth's ellipsoid.
 constexpr double kAxisRatio = 0.996647;
 
-constexpr std::array<std::string_view, 12> kRashiNames = {
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
 // Time and place: zone, longitude, latitude, universal time, the birth date's
 // Julian day, sidereal time, T and the obliquity.
 void TimeAndPlace(MoonWorkingValues& w) {
@@ -147,8 +143,8 @@ std::string RashiFromLongitudeText(const std::string& text) {
   const std::string_view trimmed = detail::TrimBlanks(text);
   if (trimmed.size() < 3) return {};
   const std::string_view code = trimmed.substr(trimmed.size() - 3);
-  for (std::size_t k = 0; k < kRashiNames.size(); ++k) {
-    if (ZodiacCodes.substr(3 * k, 3) == code) return std::string(kRashiNames[k]);
+  for (std::size_t k = 0; k < SignNames.size(); ++k) {
+    if (SignCodes[k] == code) return std::string(SignNames[k]);
   }
   return {};
 }

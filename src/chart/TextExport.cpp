@@ -3,6 +3,7 @@
 #include <array>
 
 #include "astro/Shared.h"
+#include "chart/ZodiacText.h"
 #include "chart/ChartFile.h"
 
 namespace {
@@ -11,15 +12,6 @@ QByteArray Latin1(const QString& text) { return text.toLatin1(); }
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
-// The English month name of 1..12; the empty text for any other number.
-QString MonthName(int month) {
-  static const std::array<const char*, 12> names = {
-      "January", "February", "March",     "April",   "May",      "June",
-      "July",    "August",   "September", "October", "November", "December"};
-  if (month < 1 || month > 12) return QString();
-  return QString::fromLatin1(names[static_cast<std::size_t>(month - 1)]);
-}
-
 }  // namespace
 
 QList<QByteArray> ChartExportLines(const QString& lagna, const QString& rashi) {
@@ -27,7 +19,7 @@ QList<QByteArray> ChartExportLines(const QString& lagna, const QString& rashi) {
   QList<QByteArray> lines;
   lines.append(Latin1(QStringLiteral("Name: ") + DocumentText(r.BirthName)));
   lines.append(Latin1(QStringLiteral("Date of Birth: %1 %2, %3")
-                          .arg(MonthName(r.BirthMonth))
+                          .arg(MonthNameText(r.BirthMonth))
                           .arg(r.BirthDay)
                           .arg(r.BirthYear)));
   lines.append(Latin1(

@@ -5,6 +5,7 @@
 #include <QVariant>
 
 #include "astro/Shared.h"
+#include "chart/ChartData.h"
 #include "chart/ChartFile.h"
 #include "chart/TextExport.h"
 #include "windows/frmDisplay.h"
@@ -43,10 +44,7 @@ void MDI::mnuSaveAs_Click() {
       AskDocumentName(platform::AppTitle, QStringLiteral("QZ Astrology Ormandel (*.kdw)|*.kdw"),
                       QStringLiteral("kdw"));
   if (!chosen) return;
-  // The zone is kept as the input window's live list row.
-  const frmMain* input = platform::Form<frmMain>::IfLoaded();
-  const int zone = input ? input->cboTimeZone->currentIndex() : 0;
-  WriteChartFile(*chosen, ChartFileFields(astro::BirthRecord, zone));
+  WriteChartFile(*chosen, ChartFileFields(astro::BirthRecord, CurrentChart.ZoneRow));
 }
 
 void MDI::mnuExport_Click() {
@@ -54,10 +52,7 @@ void MDI::mnuExport_Click() {
       AskDocumentName(QStringLiteral("Select the destination text file "),
                       QStringLiteral("Export Chart As Text (*.txt)|*.txt"), QStringLiteral("txt"));
   if (!chosen) return;
-  const frmDisplay* display = platform::Form<frmDisplay>::IfLoaded();
-  const QString lagna = display ? display->lblLagna->text() : QString();
-  const QString rashi = display ? display->lblRashi->text() : QString();
-  WriteDocumentLines(*chosen, ChartExportLines(lagna, rashi));
+  WriteDocumentLines(*chosen, ChartExportLines(CurrentChart.SunSign, CurrentChart.MoonSign));
 }
 
 void MDI::mnuSaveAsJpeg_Click() {

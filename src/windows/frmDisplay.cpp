@@ -9,6 +9,7 @@
 #include <QPalette>
 
 #include "astro/Shared.h"
+#include "chart/ZodiacText.h"
 #include "platform/Forms.h"
 #include "platform/Look.h"
 
@@ -186,11 +187,13 @@ SnapshotBox::SnapshotBox(QWidget* parent) : QWidget(parent) {}
 // frmDisplay
 
 const std::array<QString, 12>& frmDisplay::SignNames() {
-  static const std::array<QString, 12> names{
-      QStringLiteral("Aries"),       QStringLiteral("Taurus"),    QStringLiteral("Gemini"),
-      QStringLiteral("Cancer"),      QStringLiteral("Leo"),       QStringLiteral("Virgo"),
-      QStringLiteral("Libra"),       QStringLiteral("Scorpio"),   QStringLiteral("Sagittarius"),
-      QStringLiteral("Capricorn"),   QStringLiteral("Aquarius"),  QStringLiteral("Pisces")};
+  static const std::array<QString, 12> names = [] {
+    std::array<QString, 12> list;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      list[i] = SignNameText(i);
+    }
+    return list;
+  }();
   return names;
 }
 
@@ -509,10 +512,8 @@ void frmDisplay::ShowInitialChart() {
 void frmDisplay::Form_Load() {
   const astro::BirthRecordData& r = astro::BirthRecord;
   const auto text = [](const std::string& s) { return QString::fromStdString(s); };
-  const QString month =
-      (r.BirthMonth >= 1 && r.BirthMonth <= 12)
-          ? QLocale(QLocale::English, QLocale::UnitedStates).monthName(r.BirthMonth, QLocale::LongFormat)
-          : QString::number(r.BirthMonth);
+  const QString name = MonthNameText(r.BirthMonth);
+  const QString month = name.isEmpty() ? QString::number(r.BirthMonth) : name;
 
   lblName->setText(QStringLiteral("Name: ") + text(r.BirthName));
   lblDOB->setText(QStringLiteral("Date of Birth: %1 %2, %3").arg(month).arg(r.BirthDay).arg(r.BirthYear));

@@ -21,6 +21,7 @@
 
 #include "astro/Astro.h"
 #include "astro/modPlanetPosition_WesternTimeZones.h"
+#include "chart/ZodiacText.h"
 #include "platform/Forms.h"
 #include "platform/LinkLabel.h"
 #include "platform/Look.h"
@@ -354,9 +355,8 @@ void frmMain::BuildControls() {
 
 void frmMain::Form_Load() {
   for (int day = 1; day <= 31; ++day) cboDate->addItem(QString::number(day));
-  for (const char* month : {"January", "February", "March", "April", "May", "June", "July", "August", "September",
-                            "October", "November", "December"}) {
-    cboMonth->addItem(QLatin1String(month));
+  for (const std::string_view month : astro::MonthNames) {
+    cboMonth->addItem(TableText(month));
   }
   for (int year = 1901; year <= 2050; ++year) cboYear->addItem(QString::number(year));
   for (int hour = 0; hour <= 23; ++hour) cboHour->addItem(QString::number(hour));
@@ -368,8 +368,8 @@ void frmMain::Form_Load() {
     cboTimeZone->addItem(QString::fromStdString(astro::TimeZoneNames[row]));
   }
 
-  astro::PlanetNames = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Ascendant", ""};
-  astro::SignAbbrevs = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis", ""};
+  astro::PlanetNames = astro::PlainPlanetNames();
+  astro::SignAbbrevs = astro::PlainSignAbbrevs();
 
   for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
     if (list->count() > 0) list->setCurrentIndex(0);

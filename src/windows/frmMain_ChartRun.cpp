@@ -15,6 +15,7 @@
 #include <string>
 
 #include "astro/Astro.h"
+#include "chart/ChartData.h"
 #include "windows/frmDisplay.h"
 #include "windows/frmMain.h"
 #include "windows/modOrmandel_ChakraBoxes.h"
@@ -28,101 +29,12 @@
 namespace chartrun {
 namespace {
 
-// Sign codes and full names, index 0 Aries .. 11 Pisces.
-constexpr std::array<const char*, 12> SignCodes{"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                                                "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
-constexpr std::array<const char*, 12> SignFullNames{
-    "Aries", "Taurus", "Gemini",  "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
-const QString LineBreak = QStringLiteral("\r\n");
-
 using platform::TrimBlanks;
-
-// Characters 4 to 6 of a position text ("05 Ari 07"): its sign code.
-std::string SignCodeOf(const std::string& position) {
-  return position.size() > 3 ? position.substr(3, 3) : std::string();
-}
-
-// The sign index of a code in the sign table, or -1 when it is none of the twelve.
-int SignIndexOf(const std::string& code) {
-  for (std::size_t j = 0; j < SignCodes.size(); ++j) {
-    if (code == SignCodes[j]) return static_cast<int>(j);
-  }
-  return -1;
-}
 
 std::optional<std::int16_t> AbsoluteWholeNumber(const QString& text) {
   const auto value = ReadWholeNumber(text);
   if (!value || *value == INT16_MIN) return std::nullopt;
   return static_cast<std::int16_t>(*value < 0 ? -*value : *value);
-}
-
-// Empties the house labels, then the sign labels Aries..Pisces, so nothing of
-// the previous chart is left.
-void ClearChart(frmDisplay& display) {
-  for (QLabel* house : display.lblNatal) house->setText(QString());
-  for (QLabel* sign : display.SignLabels()) sign->setText(QString());
-}
-
-// Sun..Saturn into Planet(0..6), the ascendant into Planet(9).
-void WritePositions(frmDisplay& display) {
-  for (std::size_t i = 0; i <= 6; ++i) {
-    display.Planet[i]->setText(QString::fromStdString(astro::PlanetPositions[i]));
-  }
-  display.Planet[9]->setText(QString::fromStdString(astro::PlanetPositions[7]));
-}
-
-// The Sun's sign by its full name, and the Moon's sign.
-void WriteSunAndMoonSigns(frmDisplay& display) {
-  const int sunSign = SignIndexOf(SignCodeOf(astro::PlanetPositions[0]));
-  if (sunSign >= 0) {
-    display.lblLagna->setText(QString::fromLatin1(SignFullNames[static_cast<std::size_t>(sunSign)]));
-  }
-  display.lblRashi->setText(QString::fromStdString(astro::RashiName));
-}
-
-// Each body's name appended to the label of its sign, Sun to
-// Saturn in order, then "Asc" to the ascendant's sign.
-void GatherBodies(const std::array<QLabel*, 12>& signLabels) {
-  auto append = [&signLabels](const std::string& position, const QString& name) {
-    const int sign = SignIndexOf(SignCodeOf(position));
-    if (sign < 0) return;
-    QLabel* label = signLabels[static_cast<std::size_t>(sign)];
-    label->setText(label->text() + LineBreak + name);
-  };
-  for (std::size_t i = 0; i <= 6; ++i) {
-    append(astro::PlanetPositions[i], QString::fromStdString(astro::PlanetNames[i]));
-  }
-  append(astro::PlanetPositions[7], QStringLiteral("Asc"));
-}
-
-// House k+1 gets the bodies of sign (a + k) mod 12, a being the first
-// sign whose text holds "Asc" (Aries when none does).
-void RotateHouses(frmDisplay& display, const std::array<QString, 12>& signContents) {
-  std::size_t ascendant = 0;
-  for (std::size_t j = 0; j < signContents.size(); ++j) {
-    if (signContents[j].contains(QLatin1String("Asc"))) {
-      ascendant = j;
-      break;
-    }
-  }
-  for (std::size_t k = 0; k < 12; ++k) {
-    display.lblNatal[k]->setText(signContents[(ascendant + k) % 12]);
-  }
-}
-
-// House k+1 shows picture ((b + k) mod 12) + 1, b being the ascendant's
-// sign by its code in SignAbbrevs; no picture changes when the code matches none.
-void SetSignPictures(frmDisplay& display) {
-  const std::string code = SignCodeOf(astro::PlanetPositions[7]);
-  for (std::size_t b = 0; b < 12; ++b) {
-    if (astro::SignAbbrevs[b] != code) continue;
-    for (std::size_t k = 0; k < 12; ++k) {
-      display.imgSign[k]->setPixmap(display.IMG.ListImages(static_cast<int>((b + k) % 12) + 1));
-    }
-    return;
-  }
 }
 
 }  // namespace
@@ -192,20 +104,23 @@ bool CopyInputs(const frmMain& input) {
   return true;
 }
 
-void FillChart(frmDisplay& display) {
+void ShowChart(frmDisplay& display, const ChartData& chart) {
+  for (std::size_t i = 0; i <= 6; ++i) display.Planet[i]->setText(chart.Positions[i]);
+  display.Planet[9]->setText(chart.Positions[7]);
+  if (!chart.SunSign.isEmpty()) display.lblLagna->setText(chart.SunSign);
+  display.lblRashi->setText(chart.MoonSign);
+  // The hidden sign labels keep each sign's list of bodies; the houses show them.
   const std::array<QLabel*, 12> signLabels = display.SignLabels();
-  ClearChart(display);
-  WritePositions(display);
-  WriteSunAndMoonSigns(display);
-  GatherBodies(signLabels);
-  // The sign labels only gather the bodies by sign; the houses show them,
-  // turned so that the ascendant's sign is house 1.
-  std::array<QString, 12> signContents;
-  for (std::size_t j = 0; j < 12; ++j) signContents[j] = signLabels[j]->text();
-  for (QLabel* sign : signLabels) sign->hide();
-  for (QLabel* house : display.lblNatal) house->setText(QString());
-  RotateHouses(display, signContents);
-  SetSignPictures(display);
+  for (std::size_t j = 0; j < signLabels.size(); ++j) {
+    signLabels[j]->setText(chart.SignContents[j]);
+    signLabels[j]->hide();
+  }
+  for (std::size_t k = 0; k < display.lblNatal.size(); ++k) display.lblNatal[k]->setText(chart.Houses[k]);
+  if (chart.HousePictures[0] != 0) {
+    for (std::size_t k = 0; k < display.imgSign.size(); ++k) {
+      display.imgSign[k]->setPixmap(display.IMG.ListImages(chart.HousePictures[k]));
+    }
+  }
 }
 
 }  // namespace chartrun
@@ -226,10 +141,12 @@ void frmMain::cmdCalculate_Click() {
   astro::CalcMoonAndDasha();
   astro::CalcPlanetPositions();
   astro::MarkRetrogrades();
-  // The chart window is loaded here when it is not, after the birth
-  // record is complete, so its birth-data labels show this chart.
-  chartrun::FillChart(platform::Form<frmDisplay>::Get());
-  FillChakraBoxes();
+  BuildChart(CurrentChart, cboTimeZone->currentIndex());
+  // The chart window is loaded here when it is not, after the birth record is
+  // complete, so its birth-data labels show this chart.
+  frmDisplay& display = platform::Form<frmDisplay>::Get();
+  chartrun::ShowChart(display, CurrentChart);
+  FillChakraBoxes(display, CurrentChart);
   platform::Form<MDI>::Show();
   // The input window is only hidden: it keeps its inputs for Back and New.
   platform::Form<frmStartup>::Hide();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+struct ChartData;
 class frmDisplay;
 class frmMain;
 
@@ -22,9 +23,8 @@ std::optional<std::int16_t> ReadWholeNumber(const QString& text);
 // the 16-bit range or no time-zone row is selected.
 bool CopyInputs(const frmMain& input);
 
-// Fills the chart window from the shared position tables: clears it, writes the
-// positions and the Sun and Moon signs, gathers the bodies of each sign, turns the
-// signs into houses from the ascendant's sign and sets the houses' sign pictures.
-void FillChart(frmDisplay& display);
+// Draws a chart on the chart window: positions, Sun and Moon signs, the bodies of
+// each house and the houses' sign pictures.
+void ShowChart(frmDisplay& display, const ChartData& chart);
 
 }  // namespace chartrun

@@ -2,6 +2,7 @@
 #include "windows/modOrmandel_Report.h"
 
 #include "SiteConfig.h"
+#include "chart/ChartData.h"
 #include "platform/RichTextBox.h"
 #include "windows/frmDisplay.h"
 #include "windows/frmSave.h"
@@ -112,10 +113,6 @@ void WriteChakraReport(RichTextBox& report, RichTextBox& searchBuffer,
 void BuildChakraReport() {
   frmDisplay& display = platform::Form<frmDisplay>::Get();
   frmSave& save = platform::Form<frmSave>::Get();
-  std::array<QString, ChakraBoxCount> boxTexts;
-  for (int box = 0; box < ChakraBoxCount; ++box) {
-    if (display.txtChakraPlanets[box]) boxTexts[box] = display.txtChakraPlanets[box]->text();
-  }
   if (!display.RTB || !save.RTB) return;
-  WriteChakraReport(*save.RTB, *display.RTB, boxTexts);
+  WriteChakraReport(*save.RTB, *display.RTB, CurrentChart.ChakraBoxes);
 }

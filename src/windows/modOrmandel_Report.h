@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 
+#include "chart/ChartData.h"
+
 class RichTextBox;
 
 // ---- The report's tables, refilled (identically) by every report ---------------------
@@ -35,7 +37,6 @@ extern QString ReceptiveText;
 void FillReportTables();
 
 // ---- The report ---------------------------------------------------------------------
-inline constexpr int ChakraBoxCount = 12;
 
 // Writes the whole report into report from the texts of the twelve chakra boxes
 // (box 2m the emissive, box 2m+1 the receptive side of chakra m+1). A planet

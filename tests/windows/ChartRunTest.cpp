@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "astro/Astro.h"
+#include "chart/ChartData.h"
 #include "windows/frmDisplay.h"
 #include "windows/frmMain.h"
 #include "windows/frmMain_ChartRun.h"
@@ -77,7 +78,8 @@ class ChartFillTest : public testing_doubles::WindowTest {
     for (std::size_t i = 0; i < 8; ++i) astro::PlanetPositions[i] = positions[i];
     astro::RashiName = rashi;
     frmDisplay& display = Form<frmDisplay>::Get();
-    chartrun::FillChart(display);
+    BuildChart(CurrentChart, 0);
+    chartrun::ShowChart(display, CurrentChart);
     return display;
   }
   static QString House(frmDisplay& display, int house) {

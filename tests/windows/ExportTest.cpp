@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "astro/Shared.h"
+#include "chart/ChartData.h"
 #include "chart/ChartFile.h"
 #include "windows/frmDisplay.h"
 #include "platform/Forms.h"
@@ -43,9 +44,8 @@ class ExportTest : public testing_doubles::WindowTest {
                               "17 Pis 52", "13 Can 06", "29 Can 58", ""};
     mdi = &Form<MDI>::Show();
     QApplication::processEvents();
-    frmDisplay& display = Form<frmDisplay>::Get();
-    display.lblLagna->setText(QStringLiteral("Pisces"));
-    display.lblRashi->setText(QStringLiteral("Virgo"));
+    CurrentChart.SunSign = QStringLiteral("Pisces");
+    CurrentChart.MoonSign = QStringLiteral("Virgo");
   }
 
   QString Path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }

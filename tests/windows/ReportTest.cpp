@@ -214,18 +214,21 @@ TEST_F(ReportTest, TablesAndLongTexts) {
   EXPECT_FALSE(ChakraKeywords[0].endsWith(QLatin1Char('.')));
 }
 
-// The whole road through the windows: the chart window's boxes, its search box,
-// the report window's box.
-TEST_F(ReportTest, BuildChakraReportReadsTheChartWindowBoxes) {
+// The whole road to the report window: the chart's boxes into the report
+// window's box.
+TEST_F(ReportTest, BuildChakraReportReadsTheChartsBoxes) {
   frmDisplay& display = platform::Form<frmDisplay>::Get();
-  display.txtChakraPlanets[1]->setText(QStringLiteral("\r\nSun\r\nAsc"));
-  display.txtChakraPlanets[10]->setText(QStringLiteral("\r\nVenus"));
+  const ChartData saved = CurrentChart;
+  CurrentChart.ChakraBoxes = {};
+  CurrentChart.ChakraBoxes[1] = QStringLiteral("\r\nSun\r\nAsc");
+  CurrentChart.ChakraBoxes[10] = QStringLiteral("\r\nVenus");
   frmSave& save = platform::Form<frmSave>::Get();  // its load builds the report
   const QString text = save.RTB->Text();
   EXPECT_TRUE(text.contains(QStringLiteral("Sun is placed in the Third Eye Chakra (Ajna)\nType: Receptive")));
   EXPECT_TRUE(text.contains(QStringLiteral("Venus is placed in the Root Chakra (Muladhara)\nType: Emissive")));
   EXPECT_EQ(text.count(QStringLiteral(" is placed in the ")), 2);
   EXPECT_FALSE(display.RTB->isVisible());
+  CurrentChart = saved;
 }
 
 }  // namespace

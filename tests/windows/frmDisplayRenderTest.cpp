@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "astro/Shared.h"
+#include "chart/ChartData.h"
 #include "windows/frmDisplay.h"
 #include "windows/modOrmandel_ChakraBoxes.h"
 #include "platform/Forms.h"
@@ -38,7 +39,10 @@ void FillSampleChart(frmDisplay& f) {
     f.imgSign[k]->setPixmap(f.IMG.ListImages(static_cast<int>((4 + k) % 12) + 1));
   }
   for (QLabel* sign : f.SignLabels()) sign->hide();
-  FillChakraBoxes();
+  ChartData chart;
+  for (std::size_t k = 0; k < 12; ++k) chart.Houses[k] = houses[static_cast<int>(k)];
+  chart.ChakraBoxes = ChakraBoxTexts(chart.Houses);
+  FillChakraBoxes(f, chart);
 }
 
 TEST_F(frmDisplayRenderTest, SampleChartDrawsEveryRegion) {

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "SiteConfig.h"
+#include "chart/ChartData.h"
 #include "platform/RichTextBox.h"
 #include "windows/frmDisplay.h"
 #include "windows/frmSave.h"
@@ -134,11 +135,10 @@ TEST_F(frmSaveTest, AdvertisingLabelsOpenTheirPages) {
 }
 
 TEST_F(frmSaveTest, PrintCollapsesTheSelectionAndPrintsTheWholeReport) {
-  frmDisplay& display = Form<frmDisplay>::Get();
-  for (int box = 0; box < 12; ++box) {
-    display.txtChakraPlanets[box]->setText(QStringLiteral("\r\nSun\r\nMoon\r\nMars\r\nVenus"));
-  }
+  const ChartData saved = CurrentChart;
+  CurrentChart.ChakraBoxes.fill(QStringLiteral("\r\nSun\r\nMoon\r\nMars\r\nVenus"));
   frmSave& form = ShowReport();
+  CurrentChart = saved;
   form.RTB->SetSelStart(0);
   form.RTB->SetSelLength(5);  // a selection would print only itself
   QTest::mouseClick(form.cmdPrint, Qt::LeftButton);
