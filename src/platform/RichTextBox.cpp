@@ -47,6 +47,77 @@ QString NormaliseBreaks(QString text) {
   return text;
 }
 
+// One laid-out line of a printed document, in document coordinates.
+struct PrintLine {
+  QTextLine line;
+  QPointF origin;  // where its block's layout stands
+  qreal top = 0;
+  qreal bottom = 0;
+  bool keepWithNext = false;  // no page break may follow it
+};
+
+// A block set in bold throughout is a heading or a label: it belongs on the page
+// of what follows it.
+bool IsHeading(const QTextBlock& block) {
+  if (block.text().trimmed().isEmpty()) return false;
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextFragment fragment = it.fragment();
+    if (!fragment.text().trimmed().isEmpty() && fragment.charFormat().fontWeight() <= QFont::Medium) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Every line of the laid-out document in reading order. A heading, together with
+// any headings and empty lines after it, is kept with the first line of the text
+// that follows; a heading with no text after it stands alone.
+std::vector<PrintLine> PrintLines(QTextDocument& doc) {
+  std::vector<PrintLine> lines;
+  QAbstractTextDocumentLayout* layout = doc.documentLayout();
+  std::size_t keepFrom = 0;  // first line of the open run of headings
+  bool inHeadings = false;
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    const QRectF box = layout->blockBoundingRect(block);
+    const QTextLayout* blockLayout = block.layout();
+    const QPointF origin = box.topLeft() - blockLayout->boundingRect().topLeft();
+    const bool heading = IsHeading(block);
+    const bool empty = block.text().trimmed().isEmpty();
+    if (!heading && !empty && inHeadings) {
+      for (std::size_t i = keepFrom; i < lines.size(); ++i) lines[i].keepWithNext = true;
+    }
+    if (heading && !inHeadings) keepFrom = lines.size();
+    if (heading) inHeadings = true;
+    if (!heading && !empty) inHeadings = false;
+    for (int i = 0; i < blockLayout->lineCount(); ++i) {
+      const QTextLine line = blockLayout->lineAt(i);
+      const qreal top = origin.y() + line.y();
+      lines.push_back({line, origin, top, top + line.height(), false});
+    }
+  }
+  return lines;
+}
+
+// The index of the first line of every page: as many whole lines as fit, the page
+// ending before a heading run rather than after it. A run of headings too long for
+// a page of its own is cut where the page is full.
+std::vector<std::size_t> PageStarts(const std::vector<PrintLine>& lines, qreal pageHeight) {
+  std::vector<std::size_t> firsts;
+  std::size_t first = 0;
+  while (first < lines.size()) {
+    firsts.push_back(first);
+    std::size_t end = first + 1;  // a line taller than the page still gets one
+    while (end < lines.size() && lines[end].bottom - lines[first].top <= pageHeight) ++end;
+    std::size_t cut = end;
+    if (end < lines.size()) {
+      while (cut > first + 1 && lines[cut - 1].keepWithNext) --cut;
+      if (lines[cut - 1].keepWithNext) cut = end;
+    }
+    first = cut;
+  }
+  return firsts;
+}
+
 }  // namespace
 
 RichTextBox::RichTextBox(QWidget* parent) : QWidget(parent), edit_(new QTextEdit(this)) {
@@ -181,6 +252,12 @@ bool RichTextBox::IsLinkAt(int position) const {
 // ---- Printing -------------------------------------------------------------------------
 
 bool RichTextBox::SelPrint(QPrinter& printer) const {
+  return SelPrint(printer, printer.pageRect(QPrinter::DevicePixel).size(),
+                  [&printer] { return printer.newPage(); });
+}
+
+bool RichTextBox::SelPrint(QPaintDevice& device, const QSizeF& page,
+                           const std::function<bool()>& newPage) const {
   std::unique_ptr<QTextDocument> copy;
   const QTextCursor selection = edit_->textCursor();
   if (selection.hasSelection()) {
@@ -192,27 +269,31 @@ bool RichTextBox::SelPrint(QPrinter& printer) const {
   }
 
   QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  // Lay the copy out on the printer itself, so that fonts are measured at its
-  // resolution, and cut it into pages of the printable area.
-  copy->documentLayout()->setPaintDevice(&printer);
+  if (!painter.begin(&device)) return false;
+  // Lay the copy out on the device itself, so that fonts are measured at its
+  // resolution, in one column as wide as the page; the pages are then cut
+  // between its lines.
+  copy->documentLayout()->setPaintDevice(&device);
   copy->setDocumentMargin(0);
-  const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-  copy->setPageSize(page.size());
-  const int pages = std::max(copy->pageCount(), 1);
-  for (int i = 0; i < pages; ++i) {
-    if (i > 0) printer.newPage();
-    const QRectF view(0, i * page.height(), page.width(), page.height());
+  copy->setTextWidth(page.width());
+  const std::vector<PrintLine> lines = PrintLines(*copy);
+  const std::vector<std::size_t> firsts = PageStarts(lines, page.height());
+  painter.setPen(Qt::black);
+  bool paged = true;
+  for (std::size_t p = 0; p < firsts.size(); ++p) {
+    if (p > 0 && !newPage()) {
+      paged = false;
+      break;
+    }
+    const std::size_t end = p + 1 < firsts.size() ? firsts[p + 1] : lines.size();
     painter.save();
-    painter.translate(0, -view.top());
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = view;
-    context.palette.setColor(QPalette::Text, Qt::black);
-    painter.setClipRect(view);
-    copy->documentLayout()->draw(&painter, context);
+    painter.translate(0, -lines[firsts[p]].top);
+    // Only the page's own lines are drawn: a clip would hide the others on
+    // paper, but a PDF would still carry their text.
+    for (std::size_t i = firsts[p]; i < end; ++i) lines[i].line.draw(&painter, lines[i].origin);
     painter.restore();
   }
-  return painter.end();
+  return painter.end() && paged;
 }
 
 // ---- Links ----------------------------------------------------------------------------

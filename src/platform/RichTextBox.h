@@ -11,7 +11,9 @@
 #include <QString>
 #include <QTextCharFormat>
 #include <QWidget>
+#include <functional>
 
+class QPaintDevice;
 class QPrinter;
 class QTextEdit;
 
@@ -57,8 +59,14 @@ class RichTextBox : public QWidget {
 
   // Prints the selection, or the whole content when nothing is selected, with its
   // formatting, over as many pages as it needs; no header, footer or page numbers.
-  // False when the printer could not be started (nothing was printed).
+  // Pages break between lines, so each line is printed once and whole; a line set
+  // in bold throughout (a heading or a label) never ends a page but goes to the
+  // next one with the first line of the text that follows it.
+  // False when the printer could not be started or could not start a new page.
   bool SelPrint(QPrinter& printer) const;
+  // The same onto any paint device whose pages are page (in device pixels) in
+  // size; newPage starts the next page and says whether it could.
+  bool SelPrint(QPaintDevice& device, const QSizeF& page, const std::function<bool()>& newPage) const;
 
   // Recognises web addresses in the text (now and after every change) and shows
   // them as links.

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <climits>
+#include <vector>
 
 #include "platform/RichTextBox.h"
+#include "windows/modOrmandel_Report.h"
 #include "support/Doubles.h"
 
 namespace {
@@ -20,6 +26,67 @@ int PdfPages(const QString& path) {
   return static_cast<int>(data.count("/Type /Page\n") + data.count("/Type /Page ") +
                           data.count("/Type /Page>") + data.count("/Type /Page/"));
 }
+
+// A paint device of printer pages that keeps every piece of text drawn on it, page
+// by page and where it stands, as a PDF keeps text even where a clip hides it.
+class TextRecorder final : public QPaintDevice {
+ public:
+  struct Piece {
+    int page;
+    QString text;
+    bool bold;
+    qreal top;
+    qreal bottom;
+  };
+  TextRecorder(QSize size, int dpi) : size_(size), dpi_(dpi) {}
+  QPaintEngine* paintEngine() const override { return &engine_; }
+  bool NewPage() {
+    ++engine_.page;
+    return true;
+  }
+  int Pages() const { return engine_.page + 1; }
+  const std::vector<Piece>& Pieces() const { return engine_.pieces; }
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case PdmWidth: return size_.width();
+      case PdmHeight: return size_.height();
+      case PdmWidthMM: return size_.width() * 254 / dpi_ / 10;
+      case PdmHeightMM: return size_.height() * 254 / dpi_ / 10;
+      case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return dpi_;
+      case PdmDepth: return 32;
+      case PdmNumColors: return INT_MAX;
+      case PdmDevicePixelRatio: return 1;
+      case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+      default: return QPaintDevice::metric(metric);
+    }
+  }
+
+ private:
+  struct Engine final : QPaintEngine {
+    Engine() : QPaintEngine(AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF& at, const QTextItem& item) override {
+      const qreal baseline = painter()->combinedTransform().map(at).y();
+      pieces.push_back({page, item.text(), item.font().bold(), baseline - item.ascent(),
+                        baseline + item.descent()});
+    }
+    Type type() const override { return User; }
+    int page = 0;
+    std::vector<Piece> pieces;
+  };
+  QSize size_;
+  int dpi_;
+  mutable Engine engine_;
+};
+
+QString WithoutBlanks(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); }
 
 TEST_F(RichTextBoxTest, RunsKeepTheirOwnFormatInOrder) {
   RichTextBox box;
@@ -169,6 +236,50 @@ TEST_F(RichTextBoxTest, PrintsWholeContentOverAsManyPagesAsNeeded) {
   box.SelPrint(d.printer->CurrentPrinter());
   // 300 lines of 12 points need well over five pages of any paper size.
   EXPECT_GE(PdfPages(d.printer->PdfPath()), 5);
+}
+
+// The longest report: every planet in every box. Each page holds whole lines only,
+// each line is printed once, and a bold heading or label never ends a page.
+TEST_F(RichTextBoxTest, PagesHoldWholeLinesOnceAndKeepHeadingsWithWhatFollows) {
+  RichTextBox report;
+  RichTextBox search;
+  FillReportTables();
+  std::array<QString, ChakraBoxCount> boxes;
+  boxes.fill(QStringList(ChakraPlanetNames.begin(), ChakraPlanetNames.end()).join(QStringLiteral("\r\n")));
+  WriteChakraReport(report, search, boxes);
+
+  QPrinter& printer = d.printer->CurrentPrinter();
+  const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
+  TextRecorder recorder(page.toSize(), printer.resolution());
+  ASSERT_TRUE(report.SelPrint(recorder, page, [&recorder] { return recorder.NewPage(); }));
+  ASSERT_GE(recorder.Pages(), 3);
+
+  QString printed;
+  for (const TextRecorder::Piece& piece : recorder.Pieces()) {
+    printed += piece.text;
+    EXPECT_GE(piece.top, -0.5) << piece.page << ": " << piece.text.toStdString();
+    EXPECT_LE(piece.bottom, page.height() + 0.5) << piece.page << ": " << piece.text.toStdString();
+  }
+  EXPECT_EQ(WithoutBlanks(printed), WithoutBlanks(report.Text()));
+
+  for (int p = 0; p + 1 < recorder.Pages(); ++p) {
+    qreal lastTop = -1;
+    for (const TextRecorder::Piece& piece : recorder.Pieces()) {
+      if (piece.page == p) lastTop = std::max(lastTop, piece.top);
+    }
+    QString lastLine;
+    bool allBold = true;
+    for (const TextRecorder::Piece& piece : recorder.Pieces()) {
+      if (piece.page != p || piece.top < lastTop - 1) continue;
+      lastLine += piece.text;
+      allBold = allBold && (piece.bold || piece.text.trimmed().isEmpty());
+    }
+    EXPECT_FALSE(allBold) << "page " << p + 1 << " ends with " << lastLine.toStdString();
+  }
+
+  // The printer itself is paged the same way.
+  ASSERT_TRUE(report.SelPrint(printer));
+  EXPECT_EQ(PdfPages(d.printer->PdfPath()), recorder.Pages());
 }
 
 }  // namespace
