@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "platform/RichTextBox.h"
-#include "windows/modOrmandel_Report.h"
+#include "windows/modOrmandel_ReportWindow.h"
 
 namespace {
 
@@ -23,11 +23,10 @@ std::array<QString, ChakraBoxCount> BusyBoxes() {
 
 static void BM_WriteChakraReport(benchmark::State& state) {
   RichTextBox report;
-  RichTextBox search;
   report.SetAutoUrlDetect(true);
   const auto boxes = state.range(0) ? BusyBoxes() : std::array<QString, ChakraBoxCount>{};
   for (auto _ : state) {
-    WriteChakraReport(report, search, boxes);
+    WriteReportRuns(report, ChakraReportRuns(boxes));
     benchmark::DoNotOptimize(report.SelStart());
   }
 }
@@ -35,8 +34,7 @@ BENCHMARK(BM_WriteChakraReport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 static void BM_PrintChakraReportToPdf(benchmark::State& state) {
   RichTextBox report;
-  RichTextBox search;
-  WriteChakraReport(report, search, BusyBoxes());
+  WriteReportRuns(report, ChakraReportRuns(BusyBoxes()));
   QTemporaryDir folder;
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);

@@ -240,10 +240,6 @@ frmDisplay::frmDisplay() {
   BuildWheel();
   BuildChakraPanel();
 
-  RTB = new RichTextBox(this);
-  RTB->setObjectName(QStringLiteral("RTB"));
-  RTB->hide();
-
   // Below the visible client area; keeps the latest snapshot of this window.
   Picture1 = new SnapshotBox(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));

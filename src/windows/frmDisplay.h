@@ -19,7 +19,6 @@
 #include <array>
 #include <vector>
 
-#include "platform/RichTextBox.h"
 
 class QGroupBox;
 class QCloseEvent;
@@ -140,7 +139,6 @@ class frmDisplay : public QWidget {
   std::array<QLabel*, 6> Image2{};
 
   // Hidden members.
-  RichTextBox* RTB = nullptr;  // search buffer of the chakra report, never shown
   SnapshotBox* Picture1 = nullptr;
 
  protected:

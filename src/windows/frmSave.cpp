@@ -9,7 +9,7 @@
 
 #include "SiteConfig.h"
 #include "platform/RichTextBox.h"
-#include "windows/modOrmandel_Report.h"
+#include "windows/modOrmandel_ReportWindow.h"
 #include "platform/Forms.h"
 #include "platform/LinkLabel.h"
 #include "platform/Look.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/RichTextBox.h"
-#include "windows/modOrmandel_Report.h"
+#include "windows/modOrmandel_ReportWindow.h"
 #include "support/Doubles.h"
 
 namespace {
@@ -242,11 +242,10 @@ TEST_F(RichTextBoxTest, PrintsWholeContentOverAsManyPagesAsNeeded) {
 // each line is printed once, and a bold heading or label never ends a page.
 TEST_F(RichTextBoxTest, PagesHoldWholeLinesOnceAndKeepHeadingsWithWhatFollows) {
   RichTextBox report;
-  RichTextBox search;
   FillReportTables();
   std::array<QString, ChakraBoxCount> boxes;
   boxes.fill(QStringList(ChakraPlanetNames.begin(), ChakraPlanetNames.end()).join(QStringLiteral("\r\n")));
-  WriteChakraReport(report, search, boxes);
+  WriteReportRuns(report, ChakraReportRuns(boxes));
 
   QPrinter& printer = d.printer->CurrentPrinter();
   const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();

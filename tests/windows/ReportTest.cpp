@@ -6,7 +6,7 @@
 #include "platform/RichTextBox.h"
 #include "windows/frmDisplay.h"
 #include "windows/frmSave.h"
-#include "windows/modOrmandel_Report.h"
+#include "windows/modOrmandel_ReportWindow.h"
 #include "platform/Forms.h"
 #include "platform/Look.h"
 #include "support/Doubles.h"
@@ -18,7 +18,7 @@ using Boxes = std::array<QString, ChakraBoxCount>;
 class ReportTest : public testing_doubles::WindowTest {
  protected:
   QString Build(const Boxes& boxes) {
-    WriteChakraReport(report, search, boxes);
+    WriteReportRuns(report, ChakraReportRuns(boxes));
     return report.Text();
   }
   // The lines of the placement entries, between the two headings.
@@ -30,7 +30,6 @@ class ReportTest : public testing_doubles::WindowTest {
     return text.mid(start, end - start).split(QLatin1Char('\n'));
   }
   RichTextBox report;
-  RichTextBox search;
 };
 
 QString Visit() {
@@ -217,7 +216,6 @@ TEST_F(ReportTest, TablesAndLongTexts) {
 // The whole road to the report window: the chart's boxes into the report
 // window's box.
 TEST_F(ReportTest, BuildChakraReportReadsTheChartsBoxes) {
-  frmDisplay& display = platform::Form<frmDisplay>::Get();
   const ChartData saved = CurrentChart;
   CurrentChart.ChakraBoxes = {};
   CurrentChart.ChakraBoxes[1] = QStringLiteral("\r\nSun\r\nAsc");
@@ -227,7 +225,6 @@ TEST_F(ReportTest, BuildChakraReportReadsTheChartsBoxes) {
   EXPECT_TRUE(text.contains(QStringLiteral("Sun is placed in the Third Eye Chakra (Ajna)\nType: Receptive")));
   EXPECT_TRUE(text.contains(QStringLiteral("Venus is placed in the Root Chakra (Muladhara)\nType: Emissive")));
   EXPECT_EQ(text.count(QStringLiteral(" is placed in the ")), 2);
-  EXPECT_FALSE(display.RTB->isVisible());
   CurrentChart = saved;
 }
 

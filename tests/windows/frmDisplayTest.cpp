@@ -132,7 +132,6 @@ TEST_F(frmDisplayTest, KeyControlsStandAtTheirDesignedPlaces) {
   EXPECT_EQ(f.txtChakraPlanets[11]->geometry(), QRect(158, 424, 80, 67));
   EXPECT_EQ(f.Image2[5]->geometry(), QRect(95, 437, 53, 53));
   EXPECT_TRUE(f.Picture1->isHidden());
-  EXPECT_TRUE(f.RTB->isHidden());
   for (std::size_t k = 0; k < 12; ++k) {
     EXPECT_EQ(f.lblNatal[k]->objectName(), QStringLiteral("lblNatal(%1)").arg(k));
     EXPECT_EQ(f.lblNatal[k]->parentWidget(), f.picNatal);

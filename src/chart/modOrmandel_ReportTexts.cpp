@@ -1,5 +1,5 @@
 // The report's texts: the chakra and planet tables and the three explanations.
-#include "windows/modOrmandel_Report.h"
+#include "chart/modOrmandel_Report.h"
 
 std::array<QString, ChakraCount> ChakraNames;
 std::array<QString, ChakraCount> ChakraDescriptions;

@@ -1,14 +1,13 @@
-// The chakra report: which planet stands in which chakra box of the chart window,
-// what that means, and a description of the six chakras of the chart, written as
-// formatted text into the report window's rich-text box.
+// The chakra report: which planet stands in which chakra box of the chart, what
+// that means, and a description of the six chakras, as a list of styled runs that
+// the report window writes into its rich-text box.
 #pragma once
 
 #include <QString>
 #include <array>
+#include <vector>
 
 #include "chart/ChartData.h"
-
-class RichTextBox;
 
 // ---- The report's tables, refilled (identically) by every report ---------------------
 // The chakras, 0 the crown chakra (never printed), 1..6 the chart window's rows
@@ -37,15 +36,19 @@ extern QString ReceptiveText;
 void FillReportTables();
 
 // ---- The report ---------------------------------------------------------------------
+// One stretch of the report in one style: bold or not, a colour number of the
+// classic 16-colour palette and a point size. Line breaks are "\r\n".
+struct ReportRun {
+  QString Text;
+  bool Bold = false;
+  int Colour = 0;
+  double PointSize = 10;
+  bool operator==(const ReportRun&) const = default;
+};
 
-// Writes the whole report into report from the texts of the twelve chakra boxes
-// (box 2m the emissive, box 2m+1 the receptive side of chakra m+1). A planet
-// stands in a box when its name occurs in the box text, letter case ignored; the
-// box text is loaded into searchBuffer for that search.
-void WriteChakraReport(RichTextBox& report, RichTextBox& searchBuffer,
-                       const std::array<QString, ChakraBoxCount>& boxTexts);
+// A planet stands in a box when its name occurs in the box text, letter case ignored.
+bool PlanetInBox(const QString& boxText, const QString& planet);
 
-// The report of the chart on screen: reads the chart window's chakra boxes,
-// searches with its hidden search box and writes the report window's RTB. Loads
-// either window first when it is not loaded.
-void BuildChakraReport();
+// The whole report from the texts of the twelve chakra boxes (box 2m the
+// emissive, box 2m+1 the receptive side of chakra m+1).
+std::vector<ReportRun> ChakraReportRuns(const std::array<QString, ChakraBoxCount>& boxTexts);
