@@ -2,6 +2,7 @@
 #pragma once
 
 #include "astro/Shared.h"
+#include "astro/Numbers.h"
 #include "astro/Zodiac.h"
 #include "astro/modEphemeris_WesternHelpers.h"
 #include "astro/modPlanetPosition_WesternTimeZones.h"

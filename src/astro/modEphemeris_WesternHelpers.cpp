@@ -55,18 +55,6 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::optional<int> WholeNumber(std::string_view text) {
-  text = TrimBlanks(text);
-  if (!text.empty() && text.front() == '+') {
-    text.remove_prefix(1);
-    if (!text.empty() && text.front() == '-') return std::nullopt;  // "+-5" is no number
-  }
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
 }  // namespace detail
 
 double JulianDayNumber(int month, int day, int year) {

@@ -79,9 +79,6 @@ double ReduceBelow(double value, double period, bool inclusive);
 double RaiseAboveZero(double value, double period);
 // The text without its leading and trailing blanks (other white space is kept).
 std::string_view TrimBlanks(std::string_view text);
-// A whole decimal number filling the text, blanks around it and a leading "+"
-// allowed; nothing when the text is no such number or it does not fit an int.
-std::optional<int> WholeNumber(std::string_view text);
 }  // namespace detail
 
 }  // namespace astro

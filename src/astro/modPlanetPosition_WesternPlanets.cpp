@@ -1,5 +1,7 @@
 #include "astro/modPlanetPosition_WesternPlanets.h"
 
+#include "astro/Numbers.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -86,9 +88,7 @@ std::string PadTwo(std::string_view field) {
 }  // namespace
 
 int ZoneAmount(const std::string& text) {
-  const std::optional<int> value = detail::WholeNumber(text);
-  if (!value || *value < INT16_MIN || *value > INT16_MAX) return 0;
-  return *value;
+  return static_cast<int>(ReadWholeNumber(text, INT16_MIN, INT16_MAX).value_or(0));
 }
 
 UniversalDateTime ToUniversal(int year, int month, int day, int hour, int minute, int zoneHours,

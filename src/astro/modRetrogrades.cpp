@@ -7,6 +7,8 @@
 // than a thousand row texts on every chart.
 #include "astro/modRetrogrades.h"
 
+#include "astro/Numbers.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -47,14 +49,12 @@ std::optional<int> RowDay(std::string_view row) {
   }
   if (count < 5) return std::nullopt;
   const int monthValue = MonthNumber(fields[0]);
-  const auto d = detail::WholeNumber(fields[1]);
-  const auto y = detail::WholeNumber(fields[2]);
-  const auto h = detail::WholeNumber(fields[3]);
-  const auto mi = detail::WholeNumber(fields[4]);
-  if (!d || !y || !h || !mi || monthValue < 1 || monthValue > 12 || *d < 1 || *d > 31 || *y < -9999 ||
-      *y > 9999 || *h < 0 || *h > 23 || *mi < 0 || *mi > 59)
-    return std::nullopt;
-  const year_month_day date{year{*y}, month{unsigned(monthValue)}, day{unsigned(*d)}};
+  const auto d = ReadWholeNumber(fields[1], 1, 31);
+  const auto y = ReadWholeNumber(fields[2], -9999, 9999);
+  const auto h = ReadWholeNumber(fields[3], 0, 23);
+  const auto mi = ReadWholeNumber(fields[4], 0, 59);
+  if (!d || !y || !h || !mi || monthValue < 1 || monthValue > 12) return std::nullopt;
+  const year_month_day date{year{static_cast<int>(*y)}, month{unsigned(monthValue)}, day{unsigned(*d)}};
   if (!date.ok()) return std::nullopt;
   return local_days{date}.time_since_epoch().count();
 }
@@ -137,18 +137,15 @@ void LoadPlutoRetrogrades() {
 }
 
 std::int16_t MonthNumber(std::string& field) {
-  std::string_view text = detail::TrimBlanks(field);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) return 0;
+  const std::optional<double> value = ReadNumber(field);
+  if (!value) return 0;
   for (int m = 1; m <= 12; ++m) {
-    if (value == m) {
+    if (*value == m) {
       field = std::to_string(m);
       return static_cast<std::int16_t>(m);
     }
   }
-  const double rounded = std::nearbyint(value);  // halves to the even neighbour
+  const double rounded = RoundHalfEven(*value);
   if (rounded < -32768.0 || rounded > 32767.0) return 0;
   return static_cast<std::int16_t>(rounded);
 }

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <cmath>
 
+#include "astro/Numbers.h"
 #include "platform/Services.h"
 #include "chart/modHelp_Codec.h"
 
@@ -17,14 +18,7 @@ QString FlagText(bool value) {
 }  // namespace
 
 std::optional<double> FieldNumber(const QString& text) {
-  const QString trimmed = text.trimmed();
-  if (trimmed.isEmpty()) return std::nullopt;
-  QLocale c = QLocale::c();
-  c.setNumberOptions(QLocale::RejectGroupSeparator);
-  bool ok = false;
-  const double value = c.toDouble(trimmed, &ok);
-  if (!ok || !std::isfinite(value)) return std::nullopt;
-  return value;
+  return astro::ReadNumber(text.trimmed().toStdString());
 }
 
 QString DocumentText(const std::string& text) {

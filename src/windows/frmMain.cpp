@@ -21,6 +21,7 @@
 
 #include "astro/Astro.h"
 #include "astro/modPlanetPosition_WesternTimeZones.h"
+#include "chart/BirthInput.h"
 #include "chart/ZodiacText.h"
 #include "platform/Forms.h"
 #include "platform/LinkLabel.h"
@@ -475,85 +476,41 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- Checks ----------------------------------------------------------------------------
 
-bool frmMain::ValidateInput() {
-  const auto fail = [](const QString& message, platform::MsgIcon icon, QWidget* focus) {
-    platform::MsgBox(message, platform::MsgButtons::OK, icon);
-    if (focus) focus->setFocus();
-    return false;
-  };
-  constexpr auto critical = platform::MsgIcon::Critical;
-  constexpr auto information = platform::MsgIcon::Information;
-
-  // A box is empty only when it holds no characters at all: blanks pass.
-  const std::array<std::pair<QLineEdit*, const char*>, 8> required{{
-      {txtName, "Please Enter Your Name"},
-      {txtLongDegree, "Please Enter Degree of Longitude"},
-      {txtLongMinute, "Please Enter Minute of Longitude"},
-      {txtLatDegree, "Please Enter Degree of Latitude"},
-      {txtLatMinute, "Please Enter Minutes of Latitude"},
-      {txtCity, "Please Enter Your City name"},
-      {txtState, "Please Enter Your State name"},
-      {txtCountry, "Please Enter Your Country name"},
-  }};
-  for (const auto& [box, message] : required) {
-    if (box->text().isEmpty()) return fail(QLatin1String(message), critical, box);
-  }
-
-  if (!optLatSouth[0]->isChecked() && !optLatSouth[1]->isChecked()) {
-    fail(QStringLiteral("Please Select Direction For The Latitude"), critical, nullptr);
-    optLatSouth[1]->setChecked(true);
-    return false;
-  }
-  if (!optLongEast[0]->isChecked() && !optLongEast[1]->isChecked()) {
-    fail(QStringLiteral("Please Select Direction For The Longitude"), critical, nullptr);
-    optLongEast[0]->setChecked(true);
-    return false;
-  }
-
-  const int monthIndex = cboMonth->currentIndex();
-  const int dayIndex = cboDate->currentIndex();
-  const int year = cboYear->currentText().toInt();
-  if (monthIndex == 1) {
-    const bool leap = year % 4 == 0;
-    if (dayIndex >= (leap ? 29 : 28)) {
-      return fail(QStringLiteral("Please Enter Correct Date Or Month!"), information, nullptr);
-    }
-  }
-  if ((monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10) && dayIndex == 30) {
-    return fail(QStringLiteral("Please Enter Correct Date Or Month !"), information, nullptr);
-  }
-
-  return !RejectCoordinateText();
+BirthInput frmMain::Input() const {
+  BirthInput in;
+  in.Name = txtName->text();
+  in.City = txtCity->text();
+  in.State = txtState->text();
+  in.Country = txtCountry->text();
+  in.LatDegree = txtLatDegree->text();
+  in.LatMinute = txtLatMinute->text();
+  in.LongDegree = txtLongDegree->text();
+  in.LongMinute = txtLongMinute->text();
+  in.North = optLatSouth[0]->isChecked();
+  in.South = optLatSouth[1]->isChecked();
+  in.East = optLongEast[0]->isChecked();
+  in.West = optLongEast[1]->isChecked();
+  in.MonthIndex = cboMonth->currentIndex();
+  in.DayIndex = cboDate->currentIndex();
+  in.DayText = cboDate->currentText();
+  in.YearText = cboYear->currentText();
+  in.HourText = cboHour->currentText();
+  in.MinuteText = cboMinute->currentText();
+  in.ZoneRow = cboTimeZone->currentIndex();
+  in.DST = chkDST->checkState() != Qt::Unchecked;
+  return in;
 }
 
-// The coordinate boxes reach the birth record as 16-bit whole numbers. Text that no
-// key filter let through (pasted) or a number too large for that is refused here,
-// before anything changes, naming the box.
-bool frmMain::RejectCoordinateText() {
-  const std::array<std::pair<QLineEdit*, const char*>, 4> coordinates{{
-      {txtLongDegree, "degree of longitude"},
-      {txtLongMinute, "minute of longitude"},
-      {txtLatDegree, "degree of latitude"},
-      {txtLatMinute, "minute of latitude"},
-  }};
-  for (const auto& [box, what] : coordinates) {
-    const QString text = box->text();
-    bool fits = !text.isEmpty();
-    long value = 0;
-    for (const QChar c : text) {
-      fits = fits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
-      if (!fits) break;
-      value = value * 10 + (c.unicode() - u'0');
-      fits = value <= 32767;
-    }
-    if (!fits) {
-      platform::MsgBox(QStringLiteral("The %1 must be a whole number from 0 to 32767, typed as digits only.")
-                           .arg(QLatin1String(what)),
-                       platform::MsgButtons::OK, platform::MsgIcon::Critical);
-      box->setFocus();
-      return true;
-    }
-  }
+bool frmMain::ValidateInput() {
+  const std::optional<InputProblem> problem = CheckBirthInput(Input());
+  if (!problem) return true;
+  platform::MsgBox(problem->Message, platform::MsgButtons::OK,
+                   problem->Information ? platform::MsgIcon::Information : platform::MsgIcon::Critical);
+  QLineEdit* const boxes[] = {nullptr,     txtName,     txtLongDegree, txtLongMinute, txtLatDegree,
+                              txtLatMinute, txtCity,    txtState,      txtCountry};
+  if (QLineEdit* box = boxes[static_cast<int>(problem->Focus)]) box->setFocus();
+  if (problem->Choose == InputProblem::Default::LatSouth) optLatSouth[1]->setChecked(true);
+  if (problem->Choose == InputProblem::Default::LongEast) optLongEast[0]->setChecked(true);
   return false;
 }
 

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 
+#include "chart/BirthInput.h"
 #include "platform/Services.h"
 
 class QAction;
@@ -26,6 +27,8 @@ class frmMain : public QMainWindow {
 
   // True only when every input check passes; shows at most one message.
   bool ValidateInput();
+  // The birth data as the controls hold it.
+  BirthInput Input() const;
 
   // ---- Controls -----------------------------------------------------------------
   QLineEdit* txtName = nullptr;
@@ -120,5 +123,4 @@ class frmMain : public QMainWindow {
   void BuildMenus();
   void LettersFilter(QLineEdit* box, int& KeyAscii);
   void DigitsFilter(int& KeyAscii);
-  bool RejectCoordinateText();
 };

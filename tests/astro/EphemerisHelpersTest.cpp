@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <cmath>
 #include <limits>
 
+#include "astro/Numbers.h"
 #include "astro/modEphemeris_WesternHelpers.h"
 
 using namespace astro;
@@ -166,7 +169,7 @@ TEST(FloorDiv, RoundsDownAndIsTotal) {
 
 TEST(TextHelpers, TrimBlanksAndWholeNumbers) {
   using detail::TrimBlanks;
-  using detail::WholeNumber;
+  const auto WholeNumber = [](const char* text) { return ReadWholeNumber(text, INT_MIN, INT_MAX); };
   EXPECT_EQ(TrimBlanks("  Ari "), "Ari");
   EXPECT_EQ(TrimBlanks("   "), "");
   EXPECT_EQ(TrimBlanks(""), "");
@@ -174,6 +177,13 @@ TEST(TextHelpers, TrimBlanksAndWholeNumbers) {
   EXPECT_EQ(WholeNumber(" -30 "), -30);
   EXPECT_EQ(WholeNumber("+4"), 4);
   EXPECT_EQ(WholeNumber("0"), 0);
-  for (const char* bad : {"", " ", "+", "-", "+-5", "5x", "x5", "1.5", "99999999999"})
+  // Halves go to the even neighbour.
+  EXPECT_EQ(WholeNumber("2.5"), 2);
+  EXPECT_EQ(WholeNumber("3.5"), 4);
+  EXPECT_EQ(WholeNumber("-2.5"), -2);
+  EXPECT_EQ(WholeNumber(".5"), 0);
+  EXPECT_EQ(WholeNumber("5."), 5);
+  for (const char* bad : {"", " ", "+", "-", ".", "+-5", "--5", "5x", "x5", "1 5", "\t5", "1e3", "0x10", "inf",
+                          "nan", "99999999999"})
     EXPECT_FALSE(WholeNumber(bad).has_value()) << bad;
 }

@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "astro/Astro.h"
+#include "chart/BirthInput.h"
 #include "chart/ChartData.h"
 #include "windows/frmDisplay.h"
 #include "windows/frmMain.h"
@@ -32,7 +33,7 @@ const QString CRLF = QStringLiteral("\r\n");
 // ---- Reading numbers --------------------------------------------------------------
 
 TEST(ChartRunNumbers, ReadsTrimmedNumbersRoundingHalvesToEven) {
-  using chartrun::ReadWholeNumber;
+  using ::ReadWholeNumber;
   EXPECT_EQ(ReadWholeNumber("12"), 12);
   EXPECT_EQ(ReadWholeNumber("  40 "), 40);
   EXPECT_EQ(ReadWholeNumber("-5"), -5);
@@ -47,7 +48,7 @@ TEST(ChartRunNumbers, ReadsTrimmedNumbersRoundingHalvesToEven) {
 }
 
 TEST(ChartRunNumbers, RefusesGarbageAndNumbersBeyondSixteenBits) {
-  using chartrun::ReadWholeNumber;
+  using ::ReadWholeNumber;
   for (const char* text : {"", "   ", "abc", "12a", "1 2", "1e3", "0x10", "inf", "nan", "--1", ".",
                            "32768", "-32769", "32767.5", "99999999999999999999", "\t12"}) {
     EXPECT_FALSE(ReadWholeNumber(QString::fromLatin1(text)).has_value()) << text;
@@ -396,7 +397,7 @@ TEST_F(ChartRunTest, RunningAgainWhileTheChartIsUpReplacesIt) {
   frmDisplay* display = Form<frmDisplay>::IfLoaded();
   input->cboHour->setCurrentIndex(3);
   input->txtName->setText(QStringLiteral("Grace"));
-  chartrun::CopyInputs(*input);
+  CopyBirthInput(input->Input());
   astro::CalcAscendant();
   astro::CalcMoonAndDasha();
   astro::CalcPlanetPositions();
