@@ -42,7 +42,7 @@ void MDI::mnuSaveAs_Click() {
   const std::optional<QString> chosen =
       AskDocumentName(platform::AppTitle, QStringLiteral("QZ Astrology Ormandel (*.kdw)|*.kdw"),
                       QStringLiteral("kdw"));
-  if (!chosen) return;
+  if (!chosen || !AcceptCharactersNotKept(*chosen, astro::BirthRecord)) return;
   // The zone is kept as the input window's live list row.
   const frmMain* input = platform::Form<frmMain>::IfLoaded();
   const int zone = input ? input->cboTimeZone->currentIndex() : 0;
@@ -53,7 +53,7 @@ void MDI::mnuExport_Click() {
   const std::optional<QString> chosen =
       AskDocumentName(QStringLiteral("Select the destination text file "),
                       QStringLiteral("Export Chart As Text (*.txt)|*.txt"), QStringLiteral("txt"));
-  if (!chosen) return;
+  if (!chosen || !AcceptCharactersNotKept(*chosen, astro::BirthRecord)) return;
   const frmDisplay* display = platform::Form<frmDisplay>::IfLoaded();
   const QString lagna = display ? display->lblLagna->text() : QString();
   const QString rashi = display ? display->lblRashi->text() : QString();
