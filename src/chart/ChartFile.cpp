@@ -1,9 +1,15 @@
 #include "chart/ChartFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "astro/Numbers.h"
 #include "platform/Services.h"
@@ -72,10 +78,29 @@ QStringList SplitChartFileBytes(const QByteArray& bytes) {
   return lines;
 }
 
-std::optional<QStringList> ReadChartFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+std::optional<QStringList> ReadChartFile(const QString& path, QString* reason) {
+  const auto fail = [reason](const QString& why) -> std::optional<QStringList> {
+    if (reason) *reason = why;
+    return std::nullopt;
+  };
+  const QString notOrdinary = QStringLiteral("it is not an ordinary file");
+  if (QFileInfo info(path); info.exists() && !info.isFile()) return fail(notOrdinary);
+  // Opened without waiting, and checked again once open, so that a pipe put in
+  // the file's place in the meantime cannot block either.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return fail(QString::fromLocal8Bit(std::strerror(errno)));
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    return fail(notOrdinary);
+  }
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return fail(file.errorString());
+  }
   const QByteArray bytes = file.read(ChartFileMaxBytes);
+  if (file.error() != QFileDevice::NoError) return fail(file.errorString());
   file.close();
   QStringList lines = SplitChartFileBytes(bytes);
   for (QString& line : lines) line = DecodeText(line);
@@ -90,28 +115,72 @@ bool FieldFlag(const QString& text) {
   return true;
 }
 
-QString CannotWriteMessage(const QString& path) {
-  return QStringLiteral("The file \"%1\" could not be written. Nothing was saved, and any "
+QString CannotWriteMessage(const QString& path, const QString& reason) {
+  return QStringLiteral("The file \"%1\" could not be written (%2). Nothing was saved, and any "
                         "existing file of that name was left as it was.")
-      .arg(path);
+      .arg(path, reason);
 }
 
-QString CannotReadMessage(const QString& path) {
-  return QStringLiteral("The file \"%1\" could not be read.").arg(path);
+QString CannotReadMessage(const QString& path, const QString& reason) {
+  return QStringLiteral("The file \"%1\" could not be read (%2).").arg(path, reason);
 }
 
-bool WriteDocumentLines(const QString& path, const QList<QByteArray>& lines) {
+bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
-  bool ok = file.open(QIODevice::WriteOnly);
-  for (const QByteArray& line : lines) {
-    if (!ok) break;
-    ok = file.write(line) == line.size() && file.write("\r\n", 2) == 2;
+  // Unbuffered, every write reaches the system at once and its failure is seen
+  // here, with the system's reason, instead of in a flush inside commit().
+  bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  for (qint64 done = 0; ok && done < bytes.size();) {
+    const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+    ok = written > 0;  // a short write is followed by one that reports the cause
+    if (ok) done += written;
   }
-  ok = ok && file.commit();
-  if (!ok) {
+  ok = ok && file.flush() && file.error() == QFileDevice::NoError;
+  QString reason = ok ? QString() : file.errorString();
+  // Some file systems report a full disk only when the data is synced.
+  if (ok && ::fsync(file.handle()) != 0 && errno != EINVAL) {
+    ok = false;
+    reason = QString::fromLocal8Bit(std::strerror(errno));
+  }
+  if (ok) {
+    ok = file.commit();
+    if (!ok) reason = file.errorString();
+  } else {
     file.cancelWriting();
-    platform::MsgBox(CannotWriteMessage(path), platform::MsgButtons::OK,
+  }
+  if (!ok) {
+    if (reason.isEmpty()) reason = QStringLiteral("unknown error");
+    platform::MsgBox(CannotWriteMessage(path, reason), platform::MsgButtons::OK,
                      platform::MsgIcon::Critical);
   }
   return ok;
+}
+
+bool WriteDocumentLines(const QString& path, const QList<QByteArray>& lines) {
+  QByteArray bytes;
+  for (const QByteArray& line : lines) bytes += line + "\r\n";
+  return WriteWholeFile(path, bytes);
+}
+
+QString CharactersNotKept(const astro::BirthRecordData& record) {
+  const QString texts = DocumentText(record.BirthName) + DocumentText(record.BirthCity) +
+                        DocumentText(record.BirthState) + DocumentText(record.BirthCountry);
+  QList<char32_t> lost;
+  for (const char32_t c : texts.toUcs4()) {
+    if (c > 0xFF && !lost.contains(c)) lost.append(c);
+  }
+  QStringList shown;
+  for (const char32_t c : lost) shown.append(QString::fromUcs4(&c, 1));
+  return shown.join(QLatin1Char(' '));
+}
+
+bool AcceptCharactersNotKept(const QString& path, const astro::BirthRecordData& record) {
+  const QString lost = CharactersNotKept(record);
+  if (lost.isEmpty()) return true;
+  const QString question =
+      QStringLiteral("The file \"%1\" can hold only Western European letters. These characters "
+                     "cannot be kept and will be written as \"?\":\n%2\n\nDo you want to save anyway?")
+          .arg(path, lost);
+  return platform::MsgBox(question, platform::MsgButtons::YesNo, platform::MsgIcon::Information) ==
+         platform::MsgAnswer::Yes;
 }

@@ -45,9 +45,11 @@ QString DocumentText(const std::string& text);
 bool WriteChartFile(const QString& path, const QStringList& fields);
 
 // The 17 decoded lines of a chart file; lines past the end of the file read as
-// empty. A line ends at CR or CR LF. At most ChartFileMaxBytes are read. Nothing
-// when the file cannot be opened.
-std::optional<QStringList> ReadChartFile(const QString& path);
+// empty. A line ends at CR or CR LF. At most ChartFileMaxBytes are read. Only an
+// ordinary file is read (a named pipe or device could block the window for good):
+// for anything else, or a file that cannot be opened, nothing, with the reason in
+// *reason when given.
+std::optional<QStringList> ReadChartFile(const QString& path, QString* reason = nullptr);
 
 // The line texts of raw file bytes, as ReadChartFile splits them (not decoded).
 QStringList SplitChartFileBytes(const QByteArray& bytes);
@@ -60,11 +62,27 @@ std::optional<double> FieldNumber(const QString& text);
 // Anything else, the empty text included, counts as true.
 bool FieldFlag(const QString& text);
 
-// Writes lines of single-byte text, each followed by CR LF, replacing the file
-// only when everything was written. On failure tells the user which file could
-// not be written and returns false.
+// Writes lines of single-byte text, each followed by CR LF, through WriteWholeFile.
 bool WriteDocumentLines(const QString& path, const QList<QByteArray>& lines);
 
-// The messages shown when a document cannot be written or read.
-QString CannotWriteMessage(const QString& path);
-QString CannotReadMessage(const QString& path);
+// Makes bytes the whole content of the file at path. The file is replaced only
+// after every byte was accepted by the system and synced, so a full disk or a
+// size limit leaves any existing file exactly as it was and no partial file
+// behind. (QSaveFile::commit alone may report success after its last buffered
+// write failed.) On failure tells the user which file and why, and returns false.
+bool WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+// The characters of the record's free texts that the single-byte documents cannot
+// hold (they are written as "?"), each once, separated by blanks; empty when every
+// character can be kept.
+QString CharactersNotKept(const astro::BirthRecordData& record);
+
+// Before a document of the record is written to path: when some characters cannot
+// be kept, says which and asks whether to write it anyway. True when there is
+// nothing to lose or the user answered Yes.
+bool AcceptCharactersNotKept(const QString& path, const astro::BirthRecordData& record);
+
+// The messages shown when a document cannot be written or read, with the reason
+// the system gave.
+QString CannotWriteMessage(const QString& path, const QString& reason);
+QString CannotReadMessage(const QString& path, const QString& reason);

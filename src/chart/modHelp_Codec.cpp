@@ -17,8 +17,7 @@ QString Shift(const QString& text, int shift) {
     const QChar c = text.at(i);
     // A character beyond the basic plane is one character of the set, not two.
     if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
-    const int code = SingleByteCode(c) + shift;
-    if (code < 0 || code > 255) continue;
+    const int code = (SingleByteCode(c) + shift + 256) % 256;
     result.append(QChar(static_cast<char16_t>(code)));
   }
   return result;

@@ -3,17 +3,21 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QUrlQuery>
+#include <unistd.h>
 
 #include "SiteConfig.h"
 
@@ -69,7 +73,18 @@ class QtSettingsStore final : public ISettingsStore {
     QSettings settings(QStringLiteral("QZ Astrology"), application);
     settings.setValue(section + QLatin1Char('/') + name, value);
     settings.sync();
+    // Said once a run: the values only steer the program, and several are
+    // written together.
+    if (settings.status() == QSettings::NoError || reported_) return;
+    reported_ = true;
+    MsgBox(QStringLiteral("The program's settings could not be saved in the file \"%1\" (the "
+                          "folder cannot be written to, or the disk is full).")
+               .arg(settings.fileName()),
+           MsgButtons::OK, MsgIcon::Critical);
   }
+
+ private:
+  bool reported_ = false;
 };
 
 // "Description (*.ext)|*.ext" -> "Description (*.ext)"
@@ -82,39 +97,117 @@ QString QtFilter(const QString& filter) {
   return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
+// The longest file name, in bytes, that the folder's file system takes; -1 when
+// it cannot be told (the folder does not exist).
+long MaxNameBytes(const QString& folder) {
+  return ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+}
+
 // Qt's own file dialog (the same on every desktop, so every option below holds),
-// which also refuses a name in a folder that does not exist when asked to.
+// which also refuses a name in a folder that does not exist when asked to. For
+// saving it takes the name exactly as typed: Qt reads quotes in the name box as
+// marks around several names (quote"d.kdw would become d.kdw), so such a name is
+// taken over here; and a name too long for the file system is refused with a
+// message instead of a Save button that silently stops working.
 class ProgramFileDialog final : public QFileDialog {
  public:
-  ProgramFileDialog(QWidget* parent, const QString& title, bool pathMustExist)
-      : QFileDialog(parent, title), pathMustExist_(pathMustExist) {
+  ProgramFileDialog(QWidget* parent, const QString& title, bool save, bool pathMustExist)
+      : QFileDialog(parent, title), save_(save), pathMustExist_(pathMustExist) {
     setOption(QFileDialog::DontUseNativeDialog, true);
+    setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    nameEdit_ = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
+      saveButton_ = buttons->button(QDialogButtonBox::Save);
+    }
+    if (save_ && nameEdit_ && saveButton_) {
+      // Runs after Qt's own handler of the name box, which sets the button first.
+      connect(nameEdit_, &QLineEdit::textChanged, this, [this] { KeepSaveButtonOn(); });
+      saveButton_->installEventFilter(this);
+    }
   }
 
+  // The path accepted, when the dialog took the typed name over from Qt.
+  const std::optional<QString>& TypedPath() const { return typedPath_; }
+
   void accept() override {
-    const QStringList files = selectedFiles();
-    if (pathMustExist_ && !files.isEmpty()) {
-      const QFileInfo info(files.constFirst());
-      if (!info.isDir() && !info.absoluteDir().exists()) {
-        QMessageBox box(QMessageBox::Warning, windowTitle().isEmpty() ? AppTitle : windowTitle(),
-                        QStringLiteral("%1\nThe folder does not exist.\nCheck the folder name and try again.")
-                            .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
-                        QMessageBox::Ok, this);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
-        return;  // the dialog stays open
+    const QString typed = nameEdit_ ? nameEdit_->text() : QString();
+    const bool exact = save_ && typed.contains(QLatin1Char('"'));
+    const QString path = exact ? TypedSavePath(typed) : selectedFiles().value(0);
+    const QFileInfo info(path);
+    if (!path.isEmpty() && !info.isDir()) {
+      if (pathMustExist_ && !info.absoluteDir().exists()) {
+        return Warn(QStringLiteral("%1\nThe folder does not exist.\nCheck the folder name and try again.")
+                        .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+      }
+      const long maxBytes = MaxNameBytes(info.absolutePath());
+      const qsizetype bytes = QFile::encodeName(info.fileName()).size();
+      if (save_ && !info.exists() && maxBytes > 0 && bytes > maxBytes) {
+        return Warn(QStringLiteral("The file name is too long: this folder takes names of at most %1 "
+                                   "bytes, and this name has %2 (letters beyond A to Z take two or "
+                                   "more).\nChoose a shorter name.")
+                        .arg(maxBytes)
+                        .arg(bytes));
       }
     }
-    QFileDialog::accept();
+    if (!exact) return QFileDialog::accept();
+    if (info.isDir()) {  // a folder typed in the name box is opened, as Qt does
+      setDirectory(path);
+      nameEdit_->clear();
+      return;
+    }
+    if (info.exists() && !testOption(QFileDialog::DontConfirmOverwrite)) {
+      const QString question =
+          QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(info.fileName());
+      QMessageBox box(QMessageBox::Warning, DialogCaption(), question,
+                      QMessageBox::Yes | QMessageBox::No, this);
+      box.setDefaultButton(QMessageBox::No);
+      box.setTextFormat(Qt::PlainText);
+      if (box.exec() != QMessageBox::Yes) return;
+    }
+    typedPath_ = path;
+    QDialog::accept();
+  }
+
+ protected:
+  // Qt turns the Save button off for names it would refuse without a word; while
+  // the name box holds a name it stays on, and accept() says what is wrong.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == saveButton_ && event->type() == QEvent::EnabledChange) KeepSaveButtonOn();
+    return QFileDialog::eventFilter(watched, event);
   }
 
  private:
+  void KeepSaveButtonOn() {
+    if (!saveButton_->isEnabled() && !nameEdit_->text().trimmed().isEmpty()) saveButton_->setEnabled(true);
+  }
+
+  QString DialogCaption() const { return windowTitle().isEmpty() ? AppTitle : windowTitle(); }
+
+  void Warn(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, DialogCaption(), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();  // the dialog stays open
+  }
+
+  // The typed name in the dialog's folder (or as the full path it is), with the
+  // default extension when the name has none.
+  QString TypedSavePath(const QString& typed) const {
+    QString path = QDir::isAbsolutePath(typed) ? typed : directory().absoluteFilePath(typed);
+    if (!defaultSuffix().isEmpty() && !QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
+      path += QLatin1Char('.') + defaultSuffix();
+    }
+    return path;
+  }
+
+  bool save_;
   bool pathMustExist_;
+  QLineEdit* nameEdit_ = nullptr;
+  QPushButton* saveButton_ = nullptr;
+  std::optional<QString> typedPath_;
 };
 
 std::optional<QString> RunFileDialog(const FileDialogRequest& request, bool save) {
-  ProgramFileDialog dialog(QApplication::activeWindow(), request.title, request.pathMustExist);
-  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  ProgramFileDialog dialog(QApplication::activeWindow(), request.title, save, request.pathMustExist);
   dialog.setFileMode(!save && request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setNameFilter(QtFilter(request.filter));
   if (!request.defaultExt.isEmpty()) dialog.setDefaultSuffix(request.defaultExt);
@@ -124,7 +217,9 @@ std::optional<QString> RunFileDialog(const FileDialogRequest& request, bool save
     if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());
     dialog.selectFile(info.fileName());
   }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (dialog.TypedPath()) return QDir::cleanPath(*dialog.TypedPath());
+  if (dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QDir::cleanPath(dialog.selectedFiles().constFirst());
 }
 

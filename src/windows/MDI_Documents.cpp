@@ -43,7 +43,7 @@ void MDI::mnuSaveAs_Click() {
   const std::optional<QString> chosen =
       AskDocumentName(platform::AppTitle, QStringLiteral("QZ Astrology Ormandel (*.kdw)|*.kdw"),
                       QStringLiteral("kdw"));
-  if (!chosen) return;
+  if (!chosen || !AcceptCharactersNotKept(*chosen, astro::BirthRecord)) return;
   WriteChartFile(*chosen, ChartFileFields(astro::BirthRecord, CurrentChart.ZoneRow));
 }
 
@@ -51,7 +51,7 @@ void MDI::mnuExport_Click() {
   const std::optional<QString> chosen =
       AskDocumentName(QStringLiteral("Select the destination text file "),
                       QStringLiteral("Export Chart As Text (*.txt)|*.txt"), QStringLiteral("txt"));
-  if (!chosen) return;
+  if (!chosen || !AcceptCharactersNotKept(*chosen, astro::BirthRecord)) return;
   WriteDocumentLines(*chosen, ChartExportLines(CurrentChart.SunSign, CurrentChart.MoonSign));
 }
 

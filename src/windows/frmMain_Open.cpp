@@ -54,9 +54,10 @@ void frmMain::cmdOpen_Click() {
   }
   if (name.isEmpty()) return;
 
-  const std::optional<QStringList> read = ReadChartFile(name);
+  QString reason;
+  const std::optional<QStringList> read = ReadChartFile(name, &reason);
   if (!read) {
-    platform::MsgBox(CannotReadMessage(name), platform::MsgButtons::OK,
+    platform::MsgBox(CannotReadMessage(name, reason), platform::MsgButtons::OK,
                      platform::MsgIcon::Critical);
     return;
   }

@@ -1,10 +1,10 @@
 #include "windows/modSaveForm.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QWidget>
 
 #include "chart/ChartFile.h"
@@ -74,19 +74,22 @@ QString JpegName(const QString& chosen) {
   return (dot < 0 ? chosen : chosen.left(dot)) + QStringLiteral(".jpg");
 }
 
-// Writes the picture as a JPEG at the best quality; the file appears only when it
-// is complete, and no other file is left behind.
-bool WriteJpeg(const QImage& picture, const QString& path) {
-  if (picture.isNull()) return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  QImageWriter writer(&file, "jpg");
+// The picture as JPEG bytes at the best quality; the empty array (after telling
+// the user) when it cannot be encoded.
+QByteArray JpegBytes(const QImage& picture, const QString& path) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "jpg");
   writer.setQuality(JpegQuality);
-  if (!writer.write(picture)) {
-    file.cancelWriting();
-    return false;
+  if (picture.isNull() || !writer.write(picture)) {
+    const QString reason = picture.isNull() ? QStringLiteral("there is no picture to save")
+                                            : writer.errorString();
+    platform::MsgBox(CannotWriteMessage(path, reason), platform::MsgButtons::OK,
+                     platform::MsgIcon::Critical);
+    return QByteArray();
   }
-  return file.commit();
+  return bytes;
 }
 
 }  // namespace
@@ -97,11 +100,9 @@ QString SavePictureAsJpeg(const QImage& picture, const QString& fileName) {
   SplitPath(JpegName(fileName), folder, file);
   const QString target = UniqueJpegPath(folder, file);
   if (target.isEmpty()) return QString();
-  if (!WriteJpeg(picture, target)) {
-    platform::MsgBox(CannotWriteMessage(target), platform::MsgButtons::OK,
-                     platform::MsgIcon::Critical);
-    return QString();
-  }
+  // The file appears only when it is complete, and no other file is left behind.
+  const QByteArray bytes = JpegBytes(picture, target);
+  if (bytes.isEmpty() || !WriteWholeFile(target, bytes)) return QString();
   return target;
 }
 

@@ -4,10 +4,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "chart/ChartFile.h"
 #include "chart/modHelp_Codec.h"
+#include "windows/modSaveForm.h"
 #include "support/Doubles.h"
 
 namespace {
@@ -202,6 +210,62 @@ TEST_F(ChartFileTest, ReplacingAnExistingFileWritesTheWholeNewContent) {
   WriteRaw(path, QByteArray(5000, 'o'));
   ASSERT_TRUE(WriteDocumentLines(path, {QByteArray("one"), QByteArray("\r")}));
   EXPECT_EQ(ReadAll(path), QByteArray("one\r\n\r\r\n"));
+}
+
+// Runs act in a child process whose files cannot grow past limit bytes: a write
+// past it fails with EFBIG, as on a full disk. The child's exit code.
+int RunWithFileSizeLimit(rlim_t limit, const std::function<int()>& act) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit r{limit, limit};
+    _exit(setrlimit(RLIMIT_FSIZE, &r) == 0 ? act() : 100);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(ChartFileTest, AFullDiskKeepsTheOldFileLeavesNoPartOneAndSaysWhy) {
+  const QString chart = Path(QStringLiteral("old.kdw"));
+  const QByteArray old = "the chart saved before\r\n";
+  WriteRaw(chart, old);
+  QStringList fields = ChartFileFields(MarchRecord(), 12);
+  fields[cfName] = QString(3000, QLatin1Char('a'));
+  QImage picture(400, 400, QImage::Format_RGB32);
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
+  }
+  const QString reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+  const QString jpeg = Path(QStringLiteral("chart.jpg"));
+  const int result = RunWithFileSizeLimit(1000, [&] {
+    if (WriteChartFile(chart, fields)) return 1;
+    if (!SavePictureAsJpeg(picture, jpeg).isEmpty()) return 2;
+    const auto& shown = d.messages->shown;
+    if (shown.size() != 2) return 3;
+    if (!shown[0].text.contains(chart) || !shown[0].text.contains(reason)) return 4;
+    if (!shown[1].text.contains(jpeg) || !shown[1].text.contains(reason)) return 5;
+    return 0;
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(ReadAll(chart), old);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+            QStringList{QStringLiteral("old.kdw")});
+}
+
+TEST_F(ChartFileTest, TheLettersAtTheTopOfTheSetComeBackFromTheFile) {
+  astro::BirthRecordData r = MarchRecord();
+  r.BirthName = "M\xC3\xBCller \xC3\xBB\xC3\xBC\xC3\xBD\xC3\xBE\xC3\xBF";  // Müller ûüýþÿ
+  r.BirthCity = "\xC3\xBF";
+  const QString path = Path(QStringLiteral("mueller.kdw"));
+  ASSERT_TRUE(WriteChartFile(path, ChartFileFields(r, 12)));
+  const QByteArray bytes = ReadAll(path);
+  EXPECT_EQ(bytes.count('\r'), 17);
+  EXPECT_EQ(bytes.count('\n'), 17);
+  const QStringList lines = *ReadChartFile(path);
+  EXPECT_EQ(lines[cfName], QStringLiteral("M\u00fcller \u00fb\u00fc\u00fd\u00fe\u00ff"));
+  EXPECT_EQ(lines[cfCity], QStringLiteral("\u00ff"));
+  EXPECT_TRUE(d.messages->shown.empty());
 }
 
 }  // namespace

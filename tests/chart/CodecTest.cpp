@@ -24,20 +24,20 @@ TEST(Codec, LettersAreShiftedUpAndBack) {
   EXPECT_EQ(DecodeText(coded), QStringLiteral("abc"));
 }
 
-TEST(Codec, CodesThatLeaveTheByteRangeAreDropped) {
-  EXPECT_EQ(EncodeText(Codes({'x', 255, 'y'})), Codes({'x' + CodecShift, 'y' + CodecShift}));
-  EXPECT_EQ(DecodeText(Codes({0, 'x'})), Codes({'x' - CodecShift}));
-  // The highest code that survives encoding, and the lowest that survives decoding.
-  EXPECT_EQ(EncodeText(Codes({255 - CodecShift})), Codes({255}));
-  EXPECT_EQ(DecodeText(Codes({CodecShift})), Codes({0}));
-}
+TEST(Codec, TheTopFiveCodesGoRoundToTheBytesOlderTextsNeverHeld) {
+  EXPECT_EQ(EncodeText(Codes({'x', 255, 'y'})), Codes({'x' + CodecShift, CodecShift - 1, 'y' + CodecShift}));
+  EXPECT_EQ(EncodeText(Codes({251, 252, 253, 254, 255})), Codes({0, 1, 2, 3, 4}));
+  EXPECT_EQ(DecodeText(Codes({0, 1, 2, 3, 4})), Codes({251, 252, 253, 254, 255}));
+  EXPECT_EQ(DecodeText(EncodeText(QStringLiteral("M\u00fcller \u00fb\u00fc\u00fd\u00fe\u00ff"))),
+            QStringLiteral("M\u00fcller \u00fb\u00fc\u00fd\u00fe\u00ff"));
 
-TEST(Codec, DecodingPlainTextDropsLowCodesAndLowersTheRest) {
-  QString plain;
-  for (int c = 0; c < 40; ++c) plain.append(QChar(static_cast<char16_t>(c)));
-  const QString decoded = DecodeText(plain);
-  ASSERT_EQ(decoded.size(), 40 - CodecShift);
+  // Older texts hold the codes from the shift up: each still decodes as before.
+  QString coded;
+  for (int c = CodecShift; c <= 255; ++c) coded.append(QChar(static_cast<char16_t>(c)));
+  const QString decoded = DecodeText(coded);
+  ASSERT_EQ(decoded.size(), 256 - CodecShift);
   for (int i = 0; i < decoded.size(); ++i) EXPECT_EQ(decoded.at(i).unicode(), i);
+  EXPECT_EQ(EncodeText(decoded), coded);
 }
 
 TEST(Codec, FieldTextsComeBackUnchanged) {

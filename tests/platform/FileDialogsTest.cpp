@@ -5,9 +5,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -176,6 +179,44 @@ TEST_F(FileDialogsTest, ProposedNameDefaultExtensionAndCancel) {
 
   script = Drive({Cancel()});
   EXPECT_EQ(dialogs->ShowSave(request), std::nullopt);
+}
+
+TEST_F(FileDialogsTest, ANameIsSavedExactlyAsTypedOrRefusedWithTheReason) {
+  // Quotes belong to the name; Qt alone would read them as marks around names.
+  const QString quoted = folder.filePath(QStringLiteral("quote\"d.kdw"));
+  auto script = Drive({Choose(quoted)});
+  EXPECT_EQ(dialogs->ShowSave(SaveChart()), quoted);
+  script = Drive({Choose(folder.filePath(QStringLiteral("say \"hi\"")))});
+  EXPECT_EQ(dialogs->ShowSave(SaveChart()), folder.filePath(QStringLiteral("say \"hi\".kdw")));
+
+  // Such a name that exists is still asked about.
+  QFile(quoted).open(QIODevice::WriteOnly);
+  QString question;
+  script = Drive({Choose(quoted), Answer(QMessageBox::No, &question), Cancel()});
+  EXPECT_EQ(dialogs->ShowSave(SaveChart()), std::nullopt);
+  EXPECT_TRUE(question.contains(QStringLiteral("quote\"d.kdw"))) << question.toStdString();
+
+  // A name longer than the file system takes, typed and saved with the button.
+  QString message;
+  bool saveEnabled = false;
+  script = Drive({[&](QWidget* modal) {
+                    auto* dialog = qobject_cast<QFileDialog*>(modal);
+                    auto* edit = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+                    auto* buttons = dialog ? dialog->findChild<QDialogButtonBox*>() : nullptr;
+                    QPushButton* save = buttons ? buttons->button(QDialogButtonBox::Save) : nullptr;
+                    if (!edit || !save) return static_cast<QDialog*>(modal)->reject();
+                    edit->setText(QString(300, QLatin1Char('a')) + QStringLiteral(".kdw"));
+                    saveEnabled = save->isEnabled();
+                    if (!saveEnabled) return static_cast<QDialog*>(modal)->reject();
+                    save->click();
+                  },
+                  Answer(QMessageBox::Ok, &message), Cancel()});
+  EXPECT_EQ(dialogs->ShowSave(SaveChart()), std::nullopt);
+  EXPECT_TRUE(saveEnabled);
+  ASSERT_EQ(script->seen.size(), 3u);
+  EXPECT_EQ(script->seen[1], QStringLiteral("QMessageBox"));
+  EXPECT_TRUE(message.contains(QStringLiteral("too long")) && message.contains(QStringLiteral("255")))
+      << message.toStdString();
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include <signal.h>
 
 #include "platform/Services.h"
+#include "support/Doubles.h"
 
 namespace {
 
@@ -104,8 +105,10 @@ TEST(QtSettingsStore, RoundTripInAPrivateLocation) {
   auto store = MakeQtService<ISettingsStore>();
   EXPECT_EQ(store->Get("ormandel", "Settings", "Duration"), QString());  // missing: empty text
 
-  // Values the text codec produces: blanks at the ends, separators, quotes, 8-bit codes.
-  const QString awkward = QStringLiteral("  a=b;c,d \"q\" \\x/y ") + QChar(0x7f) + QChar(0xff) + QChar(0x01);
+  // Values the text codec produces: blanks at the ends, separators, quotes, 8-bit
+  // codes, and the codes 0..4 that carry the letters at the top of the set.
+  const QString awkward = QStringLiteral("  a=b;c,d \"q\" \\x/y ") + QChar(0x7f) + QChar(0xff) + QChar(0x01) +
+                          QChar(0x00) + QChar(0x04);
   store->Save("ormandel", "Settings", "Duration", awkward);
   store->Save("ormandel", "Settings", "Install", "3");
   store->Save("other", "Settings", "Install", "9");
@@ -121,6 +124,24 @@ TEST(QtSettingsStore, RoundTripInAPrivateLocation) {
 
   // The values went to the private folder, not the user's own settings.
   EXPECT_FALSE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST(QtSettingsStore, AFailedWriteIsToldOnceNamingTheFile) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString blocker = folder.filePath(QStringLiteral("blocker"));  // a file where a folder must go
+  QFile(blocker).open(QIODevice::WriteOnly);
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker);
+  auto messages = std::make_unique<testing_doubles::RecordingMessageBox>();
+  auto* shown = &messages->shown;
+  Install<IMessageBox>(std::move(messages));
+
+  auto store = MakeQtService<ISettingsStore>();
+  store->Save("ormandel", "Settings", "Install", "1");
+  store->Save("ormandel", "Settings", "Duration", "9/12/2026");
+  ASSERT_EQ(shown->size(), 1u);
+  EXPECT_TRUE(shown->at(0).text.contains(blocker)) << shown->at(0).text.toStdString();
+  Install<IMessageBox>(nullptr);
 }
 
 struct SeenDialog {

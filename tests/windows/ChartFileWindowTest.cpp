@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "astro/Shared.h"
 #include "chart/ChartFile.h"
@@ -416,6 +417,39 @@ TEST_F(ChartFileWindowTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
   ASSERT_EQ(d.messages->shown.size(), 1u);
   EXPECT_TRUE(d.messages->shown[0].text.contains(path));
   EXPECT_EQ(f.txtName->text(), QStringLiteral("Kept"));
+}
+
+TEST_F(ChartFileWindowTest, ANamedPipeIsRefusedAtOnceAndChangesNothing) {
+  frmMain& f = Input();
+  Type(f.txtName, QStringLiteral("Kept"));
+  const QString path = Path(QStringLiteral("x.kdw"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  Open(f, path);  // reading it would wait for a writer that never comes
+  ASSERT_EQ(d.messages->shown.size(), 1u);
+  EXPECT_TRUE(d.messages->shown[0].text.contains(path));
+  EXPECT_TRUE(d.messages->shown[0].text.contains(QStringLiteral("not an ordinary file")));
+  EXPECT_EQ(f.txtName->text(), QStringLiteral("Kept"));
+  EXPECT_FALSE(Form<MDI>::IsLoaded());
+}
+
+TEST_F(ChartFileWindowTest, CharactersTheFileCannotHoldAreNamedBeforeSaving) {
+  frmMain& f = Input();
+  EnterMarchChart(f);
+  f.txtName->setText(QStringLiteral("Zo\u00eb \u20acuro \u263a\u20ac"));  // pasted
+  MDI& mdi = RunChart(f);
+  const QString path = Path(QStringLiteral("zoe.kdw"));
+  d.messages->answers.push_back(platform::MsgAnswer::No);
+  SaveAs(mdi, path);
+  ASSERT_EQ(d.messages->shown.size(), 1u);
+  EXPECT_EQ(d.messages->shown[0].buttons, platform::MsgButtons::YesNo);
+  EXPECT_TRUE(d.messages->shown[0].text.contains(QStringLiteral("\u20ac \u263a"))) << d.messages->shown[0].text.toStdString();
+  EXPECT_TRUE(d.messages->shown[0].text.contains(path));
+  EXPECT_FALSE(QFile::exists(path));
+
+  d.messages->answers.push_back(platform::MsgAnswer::Yes);
+  SaveAs(mdi, path);
+  EXPECT_EQ(d.messages->shown.size(), 2u);
+  EXPECT_EQ(DecodedLines(path).value(cfName), QStringLiteral("Zo\u00eb ?uro ??"));
 }
 
 }  // namespace

@@ -110,6 +110,9 @@ TEST_F(ExportTest, ZeroesNegativesAndTextsOutsideTheCharacterSet) {
   EXPECT_EQ(lines[1], QByteArray("Date of Birth: December 5, 1975\r"));
   EXPECT_EQ(lines[2], QByteArray("Time of Birth: 0 Hour 0 Minute\r"));
   EXPECT_EQ(lines[4], QByteArray("Longitude: -5 Degree 51 Minute \r"));
+  // The euro sign was named, and the export went ahead on the answer Yes.
+  ASSERT_EQ(d.messages->shown.size(), 1u);
+  EXPECT_TRUE(d.messages->shown[0].text.contains(QStringLiteral("\u20ac")));
 }
 
 TEST_F(ExportTest, ControlCharactersInTextsKeepTheTwentyOneLines) {
