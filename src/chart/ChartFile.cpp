@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include "astro/Numbers.h"
-#include "platform/Services.h"
 #include "chart/modHelp_Codec.h"
 
 namespace {
@@ -55,12 +54,22 @@ QStringList ChartFileFields(const astro::BirthRecordData& record, int zoneIndex)
   };
 }
 
-bool WriteChartFile(const QString& path, const QStringList& fields) {
+QList<QByteArray> ChartFileLines(const QStringList& fields) {
   QList<QByteArray> lines;
   lines.reserve(fields.size());
   // Encoded texts hold codes 0..255 only, so the ISO-8859-1 bytes are exact.
   for (const QString& field : fields) lines.append(EncodeText(field).toLatin1());
-  return WriteDocumentLines(path, lines);
+  return lines;
+}
+
+bool WriteChartFile(const QString& path, const QStringList& fields, QString* reason) {
+  return WriteDocumentLines(path, ChartFileLines(fields), reason);
+}
+
+QByteArray DocumentBytes(const QList<QByteArray>& lines) {
+  QByteArray bytes;
+  for (const QByteArray& line : lines) bytes += line + "\r\n";
+  return bytes;
 }
 
 QStringList SplitChartFileBytes(const QByteArray& bytes) {
@@ -125,7 +134,7 @@ QString CannotReadMessage(const QString& path, const QString& reason) {
   return QStringLiteral("The file \"%1\" could not be read (%2).").arg(path, reason);
 }
 
-bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* failure) {
   QSaveFile file(path);
   // Unbuffered, every write reaches the system at once and its failure is seen
   // here, with the system's reason, instead of in a flush inside commit().
@@ -148,18 +157,12 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
   } else {
     file.cancelWriting();
   }
-  if (!ok) {
-    if (reason.isEmpty()) reason = QStringLiteral("unknown error");
-    platform::MsgBox(CannotWriteMessage(path, reason), platform::MsgButtons::OK,
-                     platform::MsgIcon::Critical);
-  }
+  if (!ok && failure) *failure = reason.isEmpty() ? QStringLiteral("unknown error") : reason;
   return ok;
 }
 
-bool WriteDocumentLines(const QString& path, const QList<QByteArray>& lines) {
-  QByteArray bytes;
-  for (const QByteArray& line : lines) bytes += line + "\r\n";
-  return WriteWholeFile(path, bytes);
+bool WriteDocumentLines(const QString& path, const QList<QByteArray>& lines, QString* reason) {
+  return WriteWholeFile(path, DocumentBytes(lines), reason);
 }
 
 QString CharactersNotKept(const astro::BirthRecordData& record) {
@@ -172,15 +175,4 @@ QString CharactersNotKept(const astro::BirthRecordData& record) {
   QStringList shown;
   for (const char32_t c : lost) shown.append(QString::fromUcs4(&c, 1));
   return shown.join(QLatin1Char(' '));
-}
-
-bool AcceptCharactersNotKept(const QString& path, const astro::BirthRecordData& record) {
-  const QString lost = CharactersNotKept(record);
-  if (lost.isEmpty()) return true;
-  const QString question =
-      QStringLiteral("The file \"%1\" can hold only Western European letters. These characters "
-                     "cannot be kept and will be written as \"?\":\n%2\n\nDo you want to save anyway?")
-          .arg(path, lost);
-  return platform::MsgBox(question, platform::MsgButtons::YesNo, platform::MsgIcon::Information) ==
-         platform::MsgAnswer::Yes;
 }

@@ -40,9 +40,15 @@ QStringList ChartFileFields(const astro::BirthRecordData& record, int zoneIndex)
 // chart file's lines, and in the export they would break its line layout.
 QString DocumentText(const std::string& text);
 
-// Writes the fields, each encoded, as a chart file. Tells the user and returns
-// false when the file cannot be written; an existing file is then left as it was.
-bool WriteChartFile(const QString& path, const QStringList& fields);
+// Writes the fields, each encoded, as a chart file. False, with the system's
+// reason, when the file cannot be written; an existing file is then left as it was.
+bool WriteChartFile(const QString& path, const QStringList& fields, QString* reason = nullptr);
+
+// The lines of a chart file: each field encoded, as single-byte text.
+QList<QByteArray> ChartFileLines(const QStringList& fields);
+
+// The bytes of a document: each line followed by CR LF.
+QByteArray DocumentBytes(const QList<QByteArray>& lines);
 
 // The 17 decoded lines of a chart file; lines past the end of the file read as
 // empty. A line ends at CR or CR LF. At most ChartFileMaxBytes are read. Only an
@@ -63,24 +69,19 @@ std::optional<double> FieldNumber(const QString& text);
 bool FieldFlag(const QString& text);
 
 // Writes lines of single-byte text, each followed by CR LF, through WriteWholeFile.
-bool WriteDocumentLines(const QString& path, const QList<QByteArray>& lines);
+bool WriteDocumentLines(const QString& path, const QList<QByteArray>& lines, QString* reason = nullptr);
 
 // Makes bytes the whole content of the file at path. The file is replaced only
 // after every byte was accepted by the system and synced, so a full disk or a
 // size limit leaves any existing file exactly as it was and no partial file
 // behind. (QSaveFile::commit alone may report success after its last buffered
-// write failed.) On failure tells the user which file and why, and returns false.
-bool WriteWholeFile(const QString& path, const QByteArray& bytes);
+// write failed.) On failure returns false with the system's reason.
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
 
 // The characters of the record's free texts that the single-byte documents cannot
 // hold (they are written as "?"), each once, separated by blanks; empty when every
 // character can be kept.
 QString CharactersNotKept(const astro::BirthRecordData& record);
-
-// Before a document of the record is written to path: when some characters cannot
-// be kept, says which and asks whether to write it anyway. True when there is
-// nothing to lose or the user answered Yes.
-bool AcceptCharactersNotKept(const QString& path, const astro::BirthRecordData& record);
 
 // The messages shown when a document cannot be written or read, with the reason
 // the system gave.

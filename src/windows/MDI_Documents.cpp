@@ -37,6 +37,20 @@ std::optional<QString> AskDocumentName(const QString& title, const QString& filt
   return chosen;
 }
 
+// Before a document of the record is written to path: when some characters cannot
+// be kept, says which and asks whether to write it anyway. True when there is
+// nothing to lose or the user answered Yes.
+bool AcceptCharactersNotKept(const QString& path, const astro::BirthRecordData& record) {
+  const QString lost = CharactersNotKept(record);
+  if (lost.isEmpty()) return true;
+  const QString question =
+      QStringLiteral("The file \"%1\" can hold only Western European letters. These characters "
+                     "cannot be kept and will be written as \"?\":\n%2\n\nDo you want to save anyway?")
+          .arg(path, lost);
+  return platform::MsgBox(question, platform::MsgButtons::YesNo, platform::MsgIcon::Information) ==
+         platform::MsgAnswer::Yes;
+}
+
 }  // namespace
 
 void MDI::mnuSaveAs_Click() {
@@ -44,7 +58,8 @@ void MDI::mnuSaveAs_Click() {
       AskDocumentName(platform::AppTitle, QStringLiteral("QZ Astrology Ormandel (*.kdw)|*.kdw"),
                       QStringLiteral("kdw"));
   if (!chosen || !AcceptCharactersNotKept(*chosen, astro::BirthRecord)) return;
-  WriteChartFile(*chosen, ChartFileFields(astro::BirthRecord, CurrentChart.ZoneRow));
+  const QStringList fields = ChartFileFields(astro::BirthRecord, CurrentChart.ZoneRow);
+  WriteWholeFileOrTell(*chosen, DocumentBytes(ChartFileLines(fields)));
 }
 
 void MDI::mnuExport_Click() {
@@ -52,7 +67,8 @@ void MDI::mnuExport_Click() {
       AskDocumentName(QStringLiteral("Select the destination text file "),
                       QStringLiteral("Export Chart As Text (*.txt)|*.txt"), QStringLiteral("txt"));
   if (!chosen || !AcceptCharactersNotKept(*chosen, astro::BirthRecord)) return;
-  WriteDocumentLines(*chosen, ChartExportLines(CurrentChart.SunSign, CurrentChart.MoonSign));
+  const QList<QByteArray> lines = ChartExportLines(CurrentChart.SunSign, CurrentChart.MoonSign);
+  WriteWholeFileOrTell(*chosen, DocumentBytes(lines));
 }
 
 void MDI::mnuSaveAsJpeg_Click() {

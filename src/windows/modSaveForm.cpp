@@ -64,6 +64,17 @@ QString UniqueJpegPath(QString folder, QString file) {
   return QString();
 }
 
+void TellCannotWrite(const QString& path, const QString& reason) {
+  platform::MsgBox(CannotWriteMessage(path, reason), platform::MsgButtons::OK, platform::MsgIcon::Critical);
+}
+
+bool WriteWholeFileOrTell(const QString& path, const QByteArray& bytes) {
+  QString reason;
+  if (WriteWholeFile(path, bytes, &reason)) return true;
+  TellCannotWrite(path, reason);
+  return false;
+}
+
 namespace {
 
 // The chosen path with everything from the first dot of its file name on
@@ -85,8 +96,7 @@ QByteArray JpegBytes(const QImage& picture, const QString& path) {
   if (picture.isNull() || !writer.write(picture)) {
     const QString reason = picture.isNull() ? QStringLiteral("there is no picture to save")
                                             : writer.errorString();
-    platform::MsgBox(CannotWriteMessage(path, reason), platform::MsgButtons::OK,
-                     platform::MsgIcon::Critical);
+    TellCannotWrite(path, reason);
     return QByteArray();
   }
   return bytes;
@@ -102,7 +112,7 @@ QString SavePictureAsJpeg(const QImage& picture, const QString& fileName) {
   if (target.isEmpty()) return QString();
   // The file appears only when it is complete, and no other file is left behind.
   const QByteArray bytes = JpegBytes(picture, target);
-  if (bytes.isEmpty() || !WriteWholeFile(target, bytes)) return QString();
+  if (bytes.isEmpty() || !WriteWholeFileOrTell(target, bytes)) return QString();
   return target;
 }
 

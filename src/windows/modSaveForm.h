@@ -3,6 +3,7 @@
 // overwrites an existing file (chart.jpg, then chart_001.jpg .. chart_999.jpg).
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -44,3 +45,7 @@ void SplitPath(const QString& path, QString& folder, QString& file);
 
 // True when path names an existing ordinary file (folders do not count).
 bool FileExists(const QString& path);
+
+// Writes bytes as the whole file at path (see WriteWholeFile); when that fails,
+// tells the user which file could not be written and why, and returns false.
+bool WriteWholeFileOrTell(const QString& path, const QByteArray& bytes);

@@ -182,14 +182,13 @@ TEST(ChartFileFieldsRead, FlagsTakeWordsInAnyCaseOrNumbersElseTrue) {
   EXPECT_TRUE(FieldFlag(QStringLiteral("no")));
 }
 
-TEST_F(ChartFileTest, UnwritablePlaceTellsTheUserAndWritesNothing) {
+TEST_F(ChartFileTest, UnwritablePlaceGivesTheReasonAndWritesNothing) {
   const QString blocker = Path(QStringLiteral("not-a-folder"));
   WriteRaw(blocker, "keep");
   const QString path = blocker + QStringLiteral("/chart.kdw");
-  EXPECT_FALSE(WriteChartFile(path, ChartFileFields(MarchRecord(), 12)));
-  ASSERT_EQ(d.messages->shown.size(), 1u);
-  EXPECT_TRUE(d.messages->shown[0].text.contains(path));
-  EXPECT_EQ(d.messages->shown[0].icon, platform::MsgIcon::Critical);
+  QString reason;
+  EXPECT_FALSE(WriteChartFile(path, ChartFileFields(MarchRecord(), 12), &reason));
+  EXPECT_FALSE(reason.isEmpty());
   EXPECT_EQ(ReadAll(blocker), QByteArray("keep"));
 }
 
@@ -198,8 +197,9 @@ TEST_F(ChartFileTest, FailedReplaceKeepsWhatWasThereAndLeavesNoTemporaryFile) {
   const QString path = Path(QStringLiteral("taken.kdw"));
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.kdw")));
   WriteRaw(path + QStringLiteral("/inside.txt"), "inside");
-  EXPECT_FALSE(WriteDocumentLines(path, {QByteArray("new")}));
-  EXPECT_EQ(d.messages->shown.size(), 1u);
+  QString reason;
+  EXPECT_FALSE(WriteDocumentLines(path, {QByteArray("new")}, &reason));
+  EXPECT_FALSE(reason.isEmpty());
   EXPECT_EQ(ReadAll(path + QStringLiteral("/inside.txt")), QByteArray("inside"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
             QStringList{QStringLiteral("taken.kdw")});
@@ -239,12 +239,13 @@ TEST_F(ChartFileTest, AFullDiskKeepsTheOldFileLeavesNoPartOneAndSaysWhy) {
   const QString reason = QString::fromLocal8Bit(std::strerror(EFBIG));
   const QString jpeg = Path(QStringLiteral("chart.jpg"));
   const int result = RunWithFileSizeLimit(1000, [&] {
-    if (WriteChartFile(chart, fields)) return 1;
+    QString why;
+    if (WriteChartFile(chart, fields, &why)) return 1;
+    if (why != reason) return 4;
     if (!SavePictureAsJpeg(picture, jpeg).isEmpty()) return 2;
     const auto& shown = d.messages->shown;
-    if (shown.size() != 2) return 3;
-    if (!shown[0].text.contains(chart) || !shown[0].text.contains(reason)) return 4;
-    if (!shown[1].text.contains(jpeg) || !shown[1].text.contains(reason)) return 5;
+    if (shown.size() != 1) return 3;
+    if (!shown[0].text.contains(jpeg) || !shown[0].text.contains(reason)) return 5;
     return 0;
   });
   EXPECT_EQ(result, 0);
