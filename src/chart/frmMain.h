@@ -112,6 +112,7 @@ class frmMain : public QMainWindow {
   void mnuMakeMoney_Click();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -121,4 +122,6 @@ class frmMain : public QMainWindow {
   void LettersFilter(QLineEdit* box, int& KeyAscii);
   void DigitsFilter(int& KeyAscii);
   bool RejectCoordinateText();
+
+  bool centred_ = false;
 };
