@@ -1,6 +1,7 @@
 #include "platform/Look.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <array>
 
@@ -35,10 +36,16 @@ QFont UiFont(const QString& face, double pointSize, bool bold, bool italic, bool
 
 void CentreOnScreen(QWidget* window) {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = window->geometry();
+    QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
   }
+}
+
+void SetElidedText(QLabel* label, const QString& text, int width) {
+  const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, width);
+  label->setText(shown);
+  label->setToolTip(shown == text ? QString() : text);
 }
 
 }  // namespace platform

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+class QLabel;
+
 namespace platform {
 
 // Window positions and sizes are designed in twips, 15 to a pixel.
@@ -32,8 +34,14 @@ QColor ClassicColor(int number);
 QFont UiFont(const QString& face, double pointSize, bool bold = false,
              bool italic = false, bool underline = false);
 
-// Moves a window so that it stands centred in the primary screen's free area.
+// Moves a window so that it stands centred in the primary screen's free area,
+// with its frame once the window has been shown.
 void CentreOnScreen(QWidget* window);
+
+// Shows text on one line of label within width pixels. A text too wide is cut
+// with "…" and its whole text becomes the label's tooltip; a text that fits is
+// shown whole, without a tooltip.
+void SetElidedText(QLabel* label, const QString& text, int width);
 
 // Registers the font substitutions; called once at start-up and by the tests.
 void InstallFontSubstitutions();

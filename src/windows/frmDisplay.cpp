@@ -7,6 +7,11 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPalette>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 
 #include "astro/Shared.h"
 #include "chart/ZodiacText.h"
@@ -29,13 +34,16 @@ QString Indexed(const char* name, int index) {
 }
 
 // A label without a background of its own, so the window or the wheel shows through.
-QLabel* TransparentLabel(QWidget* parent, const QString& name, const QFont& font) {
-  auto* label = new QLabel(parent);
+QLabel* MakeTransparent(QLabel* label, const QString& name, const QFont& font) {
   label->setObjectName(name);
   label->setFont(font);
   label->setAttribute(Qt::WA_TranslucentBackground);
   label->setAutoFillBackground(false);
   return label;
+}
+
+QLabel* TransparentLabel(QWidget* parent, const QString& name, const QFont& font) {
+  return MakeTransparent(new QLabel(parent), name, font);
 }
 
 void SetTextColor(QWidget* w, const QColor& color) {
@@ -81,8 +89,51 @@ void SizeToText(QLabel* label, int maxWidth) {
   if (label->width() > maxWidth) label->resize(maxWidth, label->height());
 }
 
-constexpr int kHouseLabelWidth = 96;    // pixels; room for "Mercury (R) "
-constexpr int kHouseLabelHeight = 124;  // pixels; a leading break and eight bodies
+// The wheel picture's geometry in its own pixels: its centre, the edge of the
+// house numbers standing round the inner circle, and the orange disc the twelve
+// houses divide. House h (0 for house 1) spans the angles 180 + 30h to 210 + 30h
+// degrees, counted counter-clockwise from the right end of the horizontal axis.
+constexpr double kWheelCx = 225.0;
+constexpr double kWheelCy = 215.5;
+constexpr double kNumbersEdge = 84.0;
+constexpr double kDiscEdge = 188.0;
+
+// Whether a box in the wheel's coordinates lies within house h's part of the
+// disc: at least margin pixels inside the disc's edge and clear of the house
+// numbers, and at least sideMargin pixels from the two lines between the house
+// and its neighbours (a negative margin lets the box reach over by that much).
+bool InsideHouse(const QRectF& box, int h, double margin, double sideMargin) {
+  const double first = (180.0 + 30.0 * h) * std::numbers::pi / 180.0;
+  const double last = first + std::numbers::pi / 6.0;
+  for (const QPointF& corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+    const double x = corner.x() - kWheelCx;
+    const double y = kWheelCy - corner.y();  // up is positive
+    if (std::hypot(x, y) > kDiscEdge - margin) return false;
+    if (std::cos(first) * y - std::sin(first) * x < sideMargin) return false;
+    if (x * std::sin(last) - y * std::cos(last) < sideMargin) return false;
+  }
+  const double nearestX = std::clamp(kWheelCx, box.left(), box.right());
+  const double nearestY = std::clamp(kWheelCy, box.top(), box.bottom());
+  return std::hypot(nearestX - kWheelCx, nearestY - kWheelCy) >= kNumbersEdge + margin;
+}
+
+// The box round house h's part of the disc, in the wheel's coordinates.
+QRect HouseBounds(int h) {
+  double left = kWheelCx, right = kWheelCx, top = kWheelCy, bottom = kWheelCy;
+  for (int degree = 0; degree <= 30; ++degree) {
+    const double angle = (180.0 + 30.0 * h + degree) * std::numbers::pi / 180.0;
+    for (double radius : {kNumbersEdge, kDiscEdge}) {
+      const double x = kWheelCx + radius * std::cos(angle);
+      const double y = kWheelCy - radius * std::sin(angle);
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  return QRectF(QPointF(left, top), QPointF(right, bottom)).toAlignedRect();
+}
+
 
 struct HouseSpot {
   int labelLeft, labelTop;    // house label
@@ -128,6 +179,109 @@ const std::array<ChakraRow, 6>& ChakraRows() {
 const QColor kDarkRed(128, 0, 0);
 
 }  // namespace
+
+// The ink box of a line of text whose top-left corner stands at topLeft.
+QRectF InkAt(const QFontMetricsF& metrics, const QString& line, QPointF topLeft) {
+  return metrics.tightBoundingRect(line).translated(topLeft + QPointF(0, metrics.ascent()));
+}
+
+// The font sizes, largest first, a crowded list of bodies is tried in.
+constexpr std::array<double, 5> kCrowdedSizes{8.25, 7.5, 7.0, 6.5, 6.0};
+
+// ---------------------------------------------------------------------------
+// HouseLabel
+
+HouseLabel::HouseLabel(QWidget* wheel, int house, const QPoint& place)
+    : QLabel(wheel), house_(house), place_(place) {
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PlaceFor(QString());
+}
+
+void HouseLabel::setText(const QString& text) {
+  PlaceFor(text);
+  QLabel::setText(text);
+}
+
+// From the label's place to the far corner of the house while the list fits as
+// written; the whole house when it must be laid out anew.
+void HouseLabel::PlaceFor(const QString& text) {
+  const QRect wheel = parentWidget()->rect();
+  const QRect house = HouseBounds(house_);
+  setGeometry((FitsAsWritten(text) ? QRect(place_, house.bottomRight()) : house).intersected(wheel));
+}
+
+bool HouseLabel::FitsAsWritten(const QString& text) const {
+  const QFontMetricsF metrics(font());
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  for (int i = 0; i < lines.size(); ++i) {
+    QString line = lines[i];
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    if (line.trimmed().isEmpty()) continue;
+    const QPointF topLeft(place_.x(), place_.y() + i * metrics.height());
+    // The lists of the window's design lean a little over the house lines in
+    // places; that reads well as long as they stay on the disc.
+    if (!InsideHouse(InkAt(metrics, line, topLeft), house_, -1.0, -8.0)) return false;
+  }
+  return true;
+}
+
+std::vector<QPointF> HouseLabel::Flow(const QStringList& names, const QFont& font) const {
+  const QFontMetricsF metrics(font);
+  const double gap = metrics.horizontalAdvance(QStringLiteral("  "));
+  const QRectF room = geometry();
+  std::vector<QPointF> places;
+  double top = room.top();
+  double cursor = room.left();
+  bool rowUsed = false;
+  for (const QString& name : names) {
+    const double advance = metrics.horizontalAdvance(name);
+    for (;;) {
+      if (top + metrics.height() > room.bottom()) return places;
+      double x = cursor;
+      while (x + advance <= room.right() && !InsideHouse(InkAt(metrics, name, QPointF(x, top)), house_, 4.0, 2.0)) {
+        x += 1.0;
+      }
+      if (x + advance <= room.right()) {
+        places.emplace_back(x - room.left(), top - room.top() + metrics.ascent());
+        cursor = x + advance + gap;
+        rowUsed = true;
+        break;
+      }
+      // The next line starts below this one, or a pixel lower while no name has
+      // found room on it yet.
+      top += rowUsed ? metrics.height() : 1.0;
+      cursor = room.left();
+      rowUsed = false;
+    }
+  }
+  return places;
+}
+
+void HouseLabel::paintEvent(QPaintEvent* event) {
+  if (pos() == place_ && FitsAsWritten(text())) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QStringList names;
+  for (const QString& line : text().split(QLatin1Char('\n'))) {
+    const QString name = line.trimmed();
+    if (!name.isEmpty()) names.append(name);
+  }
+  for (double size : kCrowdedSizes) {
+    QFont smaller = font();
+    smaller.setPointSizeF(std::min(size, font().pointSizeF()));
+    const std::vector<QPointF> places = Flow(names, smaller);
+    if (places.size() == static_cast<std::size_t>(names.size())) {
+      QPainter painter(this);
+      painter.setPen(palette().color(QPalette::WindowText));
+      painter.setFont(smaller);
+      for (std::size_t n = 0; n < places.size(); ++n) painter.drawText(places[n], names[static_cast<int>(n)]);
+      return;
+    }
+  }
+  // Rather than leave a name out, the list is drawn as written.
+  QLabel::paintEvent(event);
+}
 
 // ---------------------------------------------------------------------------
 // PictureList
@@ -176,6 +330,28 @@ void ChartTextBox::setText(const QString& text) {
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   setPlainText(shown);
+  FitLines(shown.split(QLatin1Char('\n')));
+}
+
+// Keeps each body on a line of its own: a list whose longest line is wider than
+// the box is shown in the largest of a few smaller fonts that holds it, with a
+// narrower margin.
+void ChartTextBox::FitLines(const QStringList& lines) {
+  const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
+  const double own = font().pointSizeF();
+  for (double size : kCrowdedSizes) {
+    QFont shown = font();
+    shown.setPointSizeF(std::min(size, own));
+    const double margin = shown.pointSizeF() < own ? 2.0 : 4.0;
+    const QFontMetricsF metrics(shown);
+    double widest = 0;
+    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
+    if (widest <= room - 2 * margin || size == kCrowdedSizes.back()) {
+      document()->setDefaultFont(shown);
+      document()->setDocumentMargin(margin);
+      return;
+    }
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -387,12 +563,9 @@ void frmDisplay::BuildWheel() {
     PlaceTw(picture, spot.pictureLeft, spot.pictureTop, 300, 300);
     imgSign[idx] = picture;
 
-    // A fixed box large enough for every list of bodies, so whatever writes the
-    // house never has to resize it; the text stands at its top-left corner.
-    auto* house = TransparentLabel(picNatal, Indexed("lblNatal", k), houseFont);
-    house->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* house = new HouseLabel(picNatal, k, QPoint(Px(spot.labelLeft), Px(spot.labelTop)));
+    MakeTransparent(house, Indexed("lblNatal", k), houseFont);
     house->setAttribute(Qt::WA_TransparentForMouseEvents);
-    house->setGeometry(Px(spot.labelLeft), Px(spot.labelTop), kHouseLabelWidth, kHouseLabelHeight);
     lblNatal[idx] = house;
   }
 
@@ -511,21 +684,20 @@ void frmDisplay::Form_Load() {
   const QString name = MonthNameText(r.BirthMonth);
   const QString month = name.isEmpty() ? QString::number(r.BirthMonth) : name;
 
-  lblName->setText(QStringLiteral("Name: ") + text(r.BirthName));
-  lblDOB->setText(QStringLiteral("Date of Birth: %1 %2, %3").arg(month).arg(r.BirthDay).arg(r.BirthYear));
-  lblTOB->setText(QStringLiteral("Time of Birth: %1 Hour %2 Minute").arg(r.BirthHour).arg(r.BirthMinute));
-  lblLatitude->setText(QStringLiteral("Latitude: %1 Degree %2 Minute").arg(r.LatDegree).arg(r.LatMinute));
-  lblLongitude->setText(
-      QStringLiteral("Longitude: %1 Degree %2 Minute").arg(r.LongDegree).arg(r.LongMinute));
-  lblCity->setText(QStringLiteral("City: ") + text(r.BirthCity));
-  lblState->setText(QStringLiteral("State: ") + text(r.BirthState));
-  lblCountry->setText(QStringLiteral("Country: ") + text(r.BirthCountry));
-
-  // Each label is as wide as its text, but never wider than the left column.
-  for (QLabel* label : {lblName, lblCity, lblState, lblCountry, lblDOB, lblTOB, lblLatitude,
-                        lblLongitude}) {
+  // Each label is as wide as its text, but never wider than the left column; a
+  // longer text is cut with "…" and shown whole as the label's tooltip.
+  const auto show = [](QLabel* label, const QString& line) {
+    platform::SetElidedText(label, line, Px(3400));
     SizeToText(label, Px(3400));
-  }
+  };
+  show(lblName, QStringLiteral("Name: ") + text(r.BirthName));
+  show(lblDOB, QStringLiteral("Date of Birth: %1 %2, %3").arg(month).arg(r.BirthDay).arg(r.BirthYear));
+  show(lblTOB, QStringLiteral("Time of Birth: %1 Hour %2 Minute").arg(r.BirthHour).arg(r.BirthMinute));
+  show(lblLatitude, QStringLiteral("Latitude: %1 Degree %2 Minute").arg(r.LatDegree).arg(r.LatMinute));
+  show(lblLongitude, QStringLiteral("Longitude: %1 Degree %2 Minute").arg(r.LongDegree).arg(r.LongMinute));
+  show(lblCity, QStringLiteral("City: ") + text(r.BirthCity));
+  show(lblState, QStringLiteral("State: ") + text(r.BirthState));
+  show(lblCountry, QStringLiteral("Country: ") + text(r.BirthCountry));
 }
 
 void frmDisplay::closeEvent(QCloseEvent* event) {

@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QPoint>
+#include <QPointF>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
@@ -51,6 +53,8 @@ class ChartTextBox : public QPlainTextEdit {
   QString text() const { return text_; }
 
  private:
+  void FitLines(const QStringList& lines);
+
   QString text_;
 };
 
@@ -65,6 +69,36 @@ class SnapshotBox : public QWidget {
 
  private:
   QImage picture_;
+};
+
+// A house label of the wheel. Its text is the list the chart run wrote, a line
+// break before each body. The label shows the list as written, from its place,
+// while every line stays inside the house; a list that would run over the
+// house's edges is laid out anew over the whole house: the names flow side by
+// side from its top, line by line within its edges, in the largest of a few font
+// sizes that holds them all.
+class HouseLabel : public QLabel {
+  Q_OBJECT
+ public:
+  // house: 0 for house 1; place: the top-left corner of the list as written.
+  HouseLabel(QWidget* wheel, int house, const QPoint& place);
+  // Writes the list and gives the label the room it needs. Written through a
+  // plain QLabel pointer the label keeps its room and fits the list into that.
+  void setText(const QString& text);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void PlaceFor(const QString& text);
+  bool FitsAsWritten(const QString& text) const;
+  // Where each name starts (its baseline, in the label's coordinates) when the
+  // names flow through the house in this font; fewer places than names when they
+  // do not all fit.
+  std::vector<QPointF> Flow(const QStringList& names, const QFont& font) const;
+
+  int house_;
+  QPoint place_;
 };
 
 class frmDisplay : public QWidget {
@@ -112,7 +146,7 @@ class frmDisplay : public QWidget {
 
   // The wheel.
   QLabel* picNatal = nullptr;
-  std::array<QLabel*, 12> lblNatal{};          // house k+1
+  std::array<HouseLabel*, 12> lblNatal{};      // house k+1
   std::array<QLabel*, 12> lblNatalPosition{};  // index 0 is house 12's number
   std::array<QLabel*, 12> imgSign{};           // picture of house k+1
   QLabel* lblNatalAries = nullptr;

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QIcon>
@@ -383,6 +384,16 @@ void frmMain::Form_Load() {
 void frmMain::Form_Unload() {
   ShowExitScreen();
   platform::Form<frmStartup>::Hide();
+}
+
+// The first show places the window in the middle of the screen, like the
+// program's other windows, rather than wherever the window manager leaves a
+// window it does not place itself; by then its frame is known.
+void frmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (event->spontaneous() || centred_) return;
+  centred_ = true;
+  platform::CentreOnScreen(this);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

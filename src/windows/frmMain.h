@@ -115,6 +115,7 @@ class frmMain : public QMainWindow {
   void mnuMakeMoney_Click();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -123,4 +124,6 @@ class frmMain : public QMainWindow {
   void BuildMenus();
   void LettersFilter(QLineEdit* box, int& KeyAscii);
   void DigitsFilter(int& KeyAscii);
+
+  bool centred_ = false;
 };

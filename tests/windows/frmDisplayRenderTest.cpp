@@ -2,8 +2,16 @@
 // ORMANDEL_RENDER_DIR to keep the pictures for a look.
 #include <gtest/gtest.h>
 
+#include <QBitmap>
 #include <QImage>
+#include <QRegion>
 #include <QLabel>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <array>
+#include <string>
+#include <utility>
 
 #include "astro/Shared.h"
 #include "chart/ChartData.h"
@@ -24,6 +32,20 @@ class frmDisplayRenderTest : public testing_doubles::WindowTest {
   }
 };
 
+// Writes the twelve house texts, with the sign pictures starting at firstSign
+// (0 Aries .. 11 Pisces) in house 1, and fills the chakra boxes from them.
+void FillHouses(frmDisplay& f, const QStringList& houses, int firstSign) {
+  ChartData chart;
+  for (std::size_t k = 0; k < 12; ++k) {
+    f.lblNatal[k]->setText(houses[static_cast<int>(k)]);
+    f.imgSign[k]->setPixmap(f.IMG.ListImages(static_cast<int>((firstSign + k) % 12) + 1));
+    chart.Houses[k] = houses[static_cast<int>(k)];
+  }
+  for (QLabel* sign : f.SignLabels()) sign->hide();
+  chart.ChakraBoxes = ChakraBoxTexts(chart.Houses);
+  FillChakraBoxes(f, chart);
+}
+
 // Leo rising with the Sun; Mercury retrograde in Virgo; a crowded Capricorn.
 void FillSampleChart(frmDisplay& f) {
   const char* positions[] = {"12 Leo 04", "03 Sco 51", "27 Vir 30", "14 Can 09",
@@ -32,17 +54,10 @@ void FillSampleChart(frmDisplay& f) {
   f.Planet[9]->setText("02 Leo 18");
   f.lblLagna->setText("Leo");
   f.lblRashi->setText("Scorpio");
-  const QStringList houses{"\r\nSun\r\nAsc", "\r\nMercury (R) ", "", "\r\nMoon", "", "",
-                           "\r\nMars\r\nJupiter (R) \r\nSaturn (R) ", "", "", "", "\r\nVenus", ""};
-  for (std::size_t k = 0; k < 12; ++k) {
-    f.lblNatal[k]->setText(houses[static_cast<int>(k)]);
-    f.imgSign[k]->setPixmap(f.IMG.ListImages(static_cast<int>((4 + k) % 12) + 1));
-  }
-  for (QLabel* sign : f.SignLabels()) sign->hide();
-  ChartData chart;
-  for (std::size_t k = 0; k < 12; ++k) chart.Houses[k] = houses[static_cast<int>(k)];
-  chart.ChakraBoxes = ChakraBoxTexts(chart.Houses);
-  FillChakraBoxes(f, chart);
+  FillHouses(f,
+             {"\r\nSun\r\nAsc", "\r\nMercury (R) ", "", "\r\nMoon", "", "",
+              "\r\nMars\r\nJupiter (R) \r\nSaturn (R) ", "", "", "", "\r\nVenus", ""},
+             4);
 }
 
 TEST_F(frmDisplayRenderTest, SampleChartDrawsEveryRegion) {
@@ -79,6 +94,112 @@ TEST_F(frmDisplayRenderTest, SampleChartDrawsEveryRegion) {
   // The chakra boxes show their row colours.
   const QPoint box = f.txtChakraPlanets[2]->mapTo(&f, QPoint(20, 60));
   EXPECT_EQ(chart.pixelColor(box), QColor(192, 192, 255));
+}
+
+
+// The eight bodies of a chart, three of them retrograde, as the chart run writes
+// them into one house.
+const QString kEightBodies = QStringLiteral(
+    "\r\nSun\r\nMoon\r\nMercury (R) \r\nVenus\r\nMars\r\nJupiter (R) \r\nSaturn (R) \r\nAsc");
+
+// The pixels, in the wheel's coordinates, where a house label really draws.
+QRegion InkOf(QLabel* label) {
+  const QImage ink = label->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  return QRegion(QBitmap::fromImage(ink.createAlphaMask())).translated(label->pos());
+}
+
+// Every house's text stands whole inside its label, and touches neither another
+// house's text nor another house's sign picture or number.
+void ExpectHousesReadable(frmDisplay& f, const char* chart) {
+  std::array<QRegion, 12> inks;
+  for (std::size_t k = 0; k < 12; ++k) inks[k] = InkOf(f.lblNatal[k]);
+  for (std::size_t k = 0; k < 12; ++k) {
+    if (inks[k].isEmpty()) continue;
+    const QRect room = f.lblNatal[k]->geometry();
+    const QRect ink = inks[k].boundingRect();
+    EXPECT_LT(ink.right(), room.right()) << chart << ": house " << k + 1 << " is cut on the right";
+    EXPECT_LT(ink.bottom(), room.bottom()) << chart << ": house " << k + 1 << " is cut at the bottom";
+    // One pixel round the text stays clear.
+    const QRegion near = inks[k] + inks[k].translated(1, 0) + inks[k].translated(-1, 0) +
+                         inks[k].translated(0, 1) + inks[k].translated(0, -1);
+    for (std::size_t other = 0; other < 12; ++other) {
+      if (other == k) continue;
+      EXPECT_FALSE(near.intersects(inks[other]))
+          << chart << ": house " << k + 1 << " runs into house " << other + 1;
+      EXPECT_FALSE(near.intersects(f.imgSign[other]->geometry()))
+          << chart << ": house " << k + 1 << " runs under the sign of house " << other + 1;
+      EXPECT_FALSE(near.intersects(f.lblNatalPosition[(other + 1) % 12]->geometry()))
+          << chart << ": house " << k + 1 << " runs over the number of house " << other + 1;
+    }
+  }
+}
+
+// Every chakra box shows each body on a line of its own, none wrapped or cut.
+void ExpectChakraEntriesWhole(frmDisplay& f, const char* chart) {
+  for (std::size_t b = 0; b < f.txtChakraPlanets.size(); ++b) {
+    ChartTextBox* box = f.txtChakraPlanets[b];
+    const int room = box->viewport()->width() - 2 * static_cast<int>(box->document()->documentMargin());
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+      box->document()->documentLayout()->blockBoundingRect(block);  // lays the line out
+      EXPECT_EQ(block.layout()->lineCount(), 1) << chart << ": box " << b << " wraps " << block.text().toStdString();
+      EXPECT_LE(block.layout()->lineAt(0).naturalTextWidth(), room)
+          << chart << ": box " << b << " cuts " << block.text().toStdString();
+    }
+  }
+}
+
+TEST_F(frmDisplayRenderTest, CrowdedHousesAndChakraBoxesStayReadable) {
+  astro::BirthRecord = astro::BirthRecordData{};
+  frmDisplay& f = Form<frmDisplay>::Show();
+
+  // Eight bodies in house 1, the other houses holding one name each.
+  QStringList houses(12, QStringLiteral("\r\nMars (R) "));
+  houses[0] = kEightBodies;
+  FillHouses(f, houses, 4);
+
+  // Pisces rising with seven bodies in house 12.
+  houses = QStringList(12, QString());
+  houses[0] = QStringLiteral("\r\nAsc");
+  houses[11] = QStringLiteral("\r\nSun\r\nMoon\r\nMercury (R) \r\nVenus\r\nMars\r\nJupiter\r\nSaturn (R) ");
+  FillHouses(f, houses, 11);
+  Keep(f.grab().toImage(), "frmDisplay-pisces-rising.png");
+  ExpectHousesReadable(f, "Pisces rising");
+
+  // A retrograde body and its neighbour in every house.
+  houses = QStringList(12, QStringLiteral("\r\nMercury (R) \r\nVenus"));
+  FillHouses(f, houses, 0);
+  Keep(f.grab().toImage(), "frmDisplay-retrograde-neighbours.png");
+  ExpectHousesReadable(f, "retrograde neighbours");
+  ExpectChakraEntriesWhole(f, "retrograde neighbours");
+
+  // All eight bodies in each house in turn.
+  for (std::size_t k = 0; k < 12; ++k) {
+    houses = QStringList(12, QStringLiteral("\r\nMars (R) "));
+    houses[static_cast<int>(k)] = kEightBodies;
+    FillHouses(f, houses, 4);
+    const std::string chart = "eight in house " + std::to_string(k + 1);
+    Keep(f.grab().toImage(), ("frmDisplay-eight-in-house-" + std::to_string(k + 1) + ".png").c_str());
+    ExpectHousesReadable(f, chart.c_str());
+    ExpectChakraEntriesWhole(f, chart.c_str());
+  }
+}
+
+TEST_F(frmDisplayRenderTest, LongBirthDataIsCutWithAnEllipsisAndKeptWholeInItsTooltip) {
+  astro::BirthRecord = astro::BirthRecordData{};
+  astro::BirthRecord.BirthName = "Maximilian Alexander Bartholomew von Hohenzollern-Sigmaringen";
+  astro::BirthRecord.BirthCity = "Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch";
+  astro::BirthRecord.BirthState = "Wales";
+  frmDisplay& f = Form<frmDisplay>::Show();
+  Keep(f.grab().toImage(), "frmDisplay-long-name.png");
+  const QString name = "Name: " + QString::fromStdString(astro::BirthRecord.BirthName);
+  const QString city = "City: " + QString::fromStdString(astro::BirthRecord.BirthCity);
+  for (auto [label, whole] : {std::pair{f.lblName, name}, std::pair{f.lblCity, city}}) {
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << label->text().toStdString();
+    EXPECT_EQ(label->toolTip(), whole);
+  }
+  EXPECT_EQ(f.lblState->text(), "State: Wales");
+  EXPECT_TRUE(f.lblState->toolTip().isEmpty());
 }
 
 }  // namespace

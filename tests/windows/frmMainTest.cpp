@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 #include "SiteConfig.h"
@@ -178,6 +180,13 @@ TEST_F(frmMainTest, LayoutColumnsAndOverlaidLabels) {
     }
   }
   if (!qEnvironmentVariableIsEmpty("ORMANDEL_SHOTS")) f.grab().save(qEnvironmentVariable("ORMANDEL_SHOTS") + "/frmMain.png");
+}
+
+TEST_F(frmMainTest, OpensCentredOnTheScreen) {
+  frmMain& f = Open();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  ASSERT_NE(screen, nullptr);
+  EXPECT_EQ(f.geometry().center(), screen->availableGeometry().center());
 }
 
 TEST_F(frmMainTest, MenusAndTheirPages) {
