@@ -24,6 +24,7 @@
 #include "platform/Forms.h"
 #include "platform/LinkLabel.h"
 #include "platform/Look.h"
+#include "platform/Pictures.h"
 #include "windows/ExitScreenRoad.h"
 #include "windows/frmAbout.h"
 #include "windows/frmStartup.h"
@@ -117,7 +118,7 @@ QAction* Separator(QMenu* menu, const char* name = nullptr) {
 MDI::MDI() {
   setObjectName(QStringLiteral("MDI"));
   setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
-  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  setWindowIcon(platform::ProgramIcon());
   // The toolbar is switched on and off through the View menu only, so its state
   // and the menu's check mark always agree.
   setContextMenuPolicy(Qt::NoContextMenu);
@@ -155,10 +156,7 @@ void MDI::BuildToolBar() {
     const QString path = QStringLiteral(":/assets/toolbar/%1.png").arg(QLatin1String(files[i]));
     IL[i] = QPixmap(path);
     const QString key = QString::fromLatin1(keys[i]);
-    // The icon holds the picture and its double-size variant for scaled screens.
-    QIcon icon(path);
-    icon.addFile(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
-    QAction* button = TB->addAction(icon, key);
+    QAction* button = TB->addAction(platform::LoadIcon(path), key);
     button->setData(key);
     button->setObjectName(QStringLiteral("TB.") + key);
     button->setToolTip(key);

@@ -9,6 +9,7 @@
 #include "platform/Forms.h"
 #include "platform/LinkLabel.h"
 #include "platform/Look.h"
+#include "platform/Pictures.h"
 #include "windows/modHelp.h"
 
 using platform::PlaceTw;
@@ -61,7 +62,7 @@ frmAbout::frmAbout() {
   picIcon->setObjectName(QStringLiteral("picIcon"));
   PlaceTw(picIcon, 150, 150, 480, 480);
   // The program's own icon, in the caption and in the picture box.
-  const QIcon icon(QStringLiteral(":/assets/icon.png"));
+  const QIcon icon = platform::ProgramIcon();
   setWindowIcon(icon);
   picIcon->setPixmap(icon.pixmap(picIcon->size()));
 

@@ -17,11 +17,7 @@
 #include "chart/ZodiacText.h"
 #include "platform/Forms.h"
 #include "platform/Look.h"
-
-// The pictures are compiled into the shell library; registering them here makes
-// sure they are linked in wherever the chart window is. Registering twice is
-// harmless.
-static void RegisterPictures() { Q_INIT_RESOURCE(assets); }
+#include "platform/Pictures.h"
 
 using platform::PlaceTw;
 using platform::Px;
@@ -286,26 +282,6 @@ void HouseLabel::paintEvent(QPaintEvent* event) {
 // ---------------------------------------------------------------------------
 // PictureList
 
-void PictureList::Add(const QString& key, const QPixmap& picture) {
-  pictures_.push_back(picture);
-  keys_.push_back(key);
-}
-
-QPixmap PictureList::ListImages(int number) const {
-  if (number < 1 || number > Count()) return QPixmap();
-  return pictures_[static_cast<std::size_t>(number - 1)];
-}
-
-QPixmap PictureList::ListImages(const QString& key) const {
-  const int index = static_cast<int>(keys_.indexOf(key));
-  return index < 0 ? QPixmap() : ListImages(index + 1);
-}
-
-QString PictureList::Key(int number) const {
-  if (number < 1 || number > Count()) return QString();
-  return keys_[number - 1];
-}
-
 // ---------------------------------------------------------------------------
 // ChartTextBox
 
@@ -373,20 +349,6 @@ const std::array<QString, 12>& frmDisplay::SignNames() {
   return names;
 }
 
-QPixmap frmDisplay::LoadPicture(const QString& path) {
-  RegisterPictures();
-  if (qApp && qApp->devicePixelRatio() > 1.5) {
-    QString doubled = path;
-    doubled.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-    QPixmap picture(doubled);
-    if (!picture.isNull()) {
-      picture.setDevicePixelRatio(2.0);
-      return picture;
-    }
-  }
-  return QPixmap(path);
-}
-
 std::array<QLabel*, 12> frmDisplay::SignLabels() const {
   return {lblNatalAries, lblNatalTaurus,      lblNatalGemini,    lblNatalCancer,
           lblNatalLeo,   lblNatalVirgo,       lblNatalLibra,     lblNatalScorpio,
@@ -394,10 +356,9 @@ std::array<QLabel*, 12> frmDisplay::SignLabels() const {
 }
 
 frmDisplay::frmDisplay() {
-  RegisterPictures();
   setObjectName(QStringLiteral("frmDisplay"));
   setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.25"));
-  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  setWindowIcon(platform::ProgramIcon());
   setFont(UiFont(QStringLiteral("Verdana"), 8.25));
   SetBackColor(this, Qt::white);
   SetTextColor(this, Qt::black);
@@ -408,7 +369,7 @@ frmDisplay::frmDisplay() {
 
   for (int i = 0; i < 12; ++i) {
     const QString& sign = SignNames()[static_cast<std::size_t>(i)];
-    IMG.Add(sign, LoadPicture(QStringLiteral(":/assets/signs/%1.png").arg(sign.toLower())));
+    IMG.Add(sign, platform::LoadPicture(QStringLiteral(":/assets/signs/%1.png").arg(sign.toLower())));
   }
 
   BuildLeftColumn();
@@ -537,7 +498,7 @@ void frmDisplay::BuildLegend() {
 void frmDisplay::BuildWheel() {
   picNatal = new QLabel(this);
   picNatal->setObjectName(QStringLiteral("picNatal"));
-  picNatal->setPixmap(LoadPicture(QStringLiteral(":/assets/wheel.png")));
+  picNatal->setPixmap(platform::LoadPicture(QStringLiteral(":/assets/wheel.png")));
   picNatal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   PlaceTw(picNatal, 4000, 1400, 6750, 6465);
 
@@ -652,7 +613,7 @@ void frmDisplay::BuildChakraPanel() {
 
     auto* emblem = new QLabel(Picture2);
     emblem->setObjectName(Indexed("Image2", m));
-    emblem->setPixmap(LoadPicture(QStringLiteral(":/assets/chakra/%1.png").arg(m + 1)));
+    emblem->setPixmap(platform::LoadPicture(QStringLiteral(":/assets/chakra/%1.png").arg(m + 1)));
     emblem->setAlignment(Qt::AlignCenter);
     PlaceTw(emblem, 1425, row.emblemTop, 795, 795);
     Image2[static_cast<std::size_t>(m)] = emblem;

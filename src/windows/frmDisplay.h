@@ -19,28 +19,13 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+
+#include "platform/Pictures.h"
 #include <vector>
 
 
 class QGroupBox;
 class QCloseEvent;
-
-// The picture list of the twelve sign glyphs: images numbered from 1, each with a
-// key ("Aries" .. "Pisces").
-class PictureList {
- public:
-  void Add(const QString& key, const QPixmap& picture);
-  int Count() const { return static_cast<int>(pictures_.size()); }
-  // Image by number, 1 .. Count(); a null pixmap outside that range.
-  QPixmap ListImages(int number) const;
-  // Image by key, compared exactly; a null pixmap for an unknown key.
-  QPixmap ListImages(const QString& key) const;
-  QString Key(int number) const;
-
- private:
-  std::vector<QPixmap> pictures_;
-  QStringList keys_;
-};
 
 // A multi-line text box with a vertical scroll bar whose text() returns exactly
 // what setText() stored (line breaks written as carriage return and line feed
@@ -109,9 +94,6 @@ class frmDisplay : public QWidget {
 
   // The sign names Aries .. Pisces, in the order of the picture list.
   static const std::array<QString, 12>& SignNames();
-  // A picture of the program's resources, in its double-size variant on screens
-  // that scale by two or more.
-  static QPixmap LoadPicture(const QString& path);
   // The twelve hidden sign labels in sign order, Aries first.
   std::array<QLabel*, 12> SignLabels() const;
 

@@ -16,6 +16,7 @@
 #include "platform/Forms.h"
 #include "platform/LinkLabel.h"
 #include "platform/Look.h"
+#include "platform/Pictures.h"
 #include "platform/Services.h"
 #include "platform/Text.h"
 #include "windows/ExitScreenRoad.h"
@@ -109,7 +110,7 @@ void WatermarkOn(QLineEdit* box, const QString& watermark) {
 frmExitScreen::frmExitScreen() {
   setObjectName(QStringLiteral("frmExitScreen"));
   setWindowTitle(Caption);
-  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  setWindowIcon(platform::ProgramIcon());
   // Fixed single border, no minimise or maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));

@@ -27,6 +27,7 @@
 #include "platform/Forms.h"
 #include "platform/LinkLabel.h"
 #include "platform/Look.h"
+#include "platform/Pictures.h"
 #include "windows/ExitScreenRoad.h"
 #include "windows/frmAbout.h"
 #include "windows/frmStartup.h"
@@ -139,7 +140,7 @@ int TypedCharacterCode(const QKeyEvent& key) {
 frmMain::frmMain() {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
-  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  setWindowIcon(platform::ProgramIcon());
   setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25));
   BuildMenus();
   BuildControls();

@@ -301,7 +301,7 @@ struct Asset {
 
 TEST(PictureResources, EveryPictureLoadsAtItsSizeWithItsDoubleSizeVariant) {
   // Loading the window once registers the pictures.
-  frmDisplay::LoadPicture(QStringLiteral(":/assets/icon.png"));
+  platform::LoadPicture(QStringLiteral(":/assets/icon.png"));
   std::vector<Asset> assets{{":/assets/wheel.png", 450, 431},
                             {":/assets/icon.png", 64, 64},
                             {":/assets/toolbar/new.png", 16, 16},
