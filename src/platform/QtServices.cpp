@@ -15,8 +15,14 @@
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QUrl>
 #include <QUrlQuery>
+#include <unistd.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "SiteConfig.h"
@@ -269,6 +275,46 @@ class QtRandom final : public IRandom {
   QRandomGenerator generator_{1u};
 };
 
+// Takes the operating system's lock on the open file when no process holds it,
+// as every running copy of the program does on its lock file for the whole
+// run; the lock lasts until the file is closed. False when a process holds it.
+bool LockUnheldFile(int fd) {
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return false;
+  struct flock query {};
+  query.l_type = F_WRLCK;
+  query.l_whence = SEEK_SET;
+  return ::fcntl(fd, F_GETLK, &query) == 0 && query.l_type == F_UNLCK;
+}
+
+// A lock file that does not name a copy on this machine in the form QLockFile
+// writes (empty, garbage, cut short, or from another host name) is stale when
+// no process holds it, and is removed. That happens under the guard file
+// QLockFile itself uses when it removes a stale lock, so two starts cannot both
+// remove and take it. A lock naming a copy here is left to QLockFile, which
+// checks whether that process still runs the program.
+bool RemoveUnownedLock(QLockFile& lock, const QString& path) {
+  qint64 pid = 0;
+  QString host;
+  QString application;
+  if (lock.getLockInfo(&pid, &host, &application) &&
+      (host.isEmpty() || host == QSysInfo::machineHostName())) {
+    return false;
+  }
+  QLockFile guard(path + QStringLiteral(".rmlock"));
+  if (!guard.tryLock(0)) return false;
+  const QByteArray name = QFile::encodeName(path);
+  const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat opened {};
+  struct stat named {};
+  // Only a regular file, still the one under that name, is removed.
+  const bool removed = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && LockUnheldFile(fd) &&
+                       ::lstat(name.constData(), &named) == 0 && named.st_dev == opened.st_dev &&
+                       named.st_ino == opened.st_ino && ::unlink(name.constData()) == 0;
+  ::close(fd);
+  return removed;
+}
+
 class QtSingleInstance final : public ISingleInstance {
  public:
   bool Acquire() override {
@@ -276,9 +322,14 @@ class QtSingleInstance final : public ISingleInstance {
     if (folder.isEmpty()) folder = QDir::tempPath();
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty()) user = QStringLiteral("user");
-    lock_ = std::make_unique<QLockFile>(folder + QStringLiteral("/ormandel-") + user + QStringLiteral(".lock"));
+    const QString path = folder + QStringLiteral("/ormandel-") + user + QStringLiteral(".lock");
+    lock_ = std::make_unique<QLockFile>(path);
+    // QLockFile takes over a lock naming a process that has ended; one it cannot
+    // read is taken over here when no running copy holds it.
     lock_->setStaleLockTime(0);
-    return lock_->tryLock(0);
+    if (lock_->tryLock(0)) return true;
+    if (lock_->error() != QLockFile::LockFailedError) return false;
+    return RemoveUnownedLock(*lock_, path) && lock_->tryLock(0);
   }
 
  private:

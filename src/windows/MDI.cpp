@@ -384,11 +384,17 @@ void MDI::MDIForm_Unload() {
 
 void MDI::AdoptChartWindow(frmDisplay& display) {
   if (chartSubWindow_ && chartSubWindow_->widget() == &display) return;
-  auto* sub = new QMdiSubWindow(workspace);
+  // The chart window cannot be closed on its own: it holds the chart that the
+  // report, the export, the files and the picture read, and it goes only with
+  // the main window. Its sub-window shows its caption but no buttons: a close
+  // box comes with every minimise or maximise button of a sub-window, and a
+  // chart minimised to a title bar would be nearly as lost. So it has no close
+  // box, no Close (nor its shortcut) in its system menu, and it refuses every
+  // other close, such as closing all sub-windows.
+  auto* sub = new QMdiSubWindow(workspace, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   sub->setObjectName(QStringLiteral("ChartSubWindow"));
-  // The sub-window lives as long as the chart window; closing it unloads the
-  // chart window, whose destruction then removes the sub-window.
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
+  sub->installEventFilter(this);
   sub->setWidget(&display);
   sub->setWindowIcon(windowIcon());
   workspace->addSubWindow(sub);
@@ -565,6 +571,14 @@ void MDI::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     MDIForm_Activate();
   }
+}
+
+bool MDI::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == chartSubWindow_ && event->type() == QEvent::Close) {
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MDI::closeEvent(QCloseEvent* event) {

@@ -148,6 +148,8 @@ class MDI : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
+  // Refuses every close of the chart window's sub-window.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

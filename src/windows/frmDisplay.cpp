@@ -662,6 +662,11 @@ void frmDisplay::Form_Load() {
 }
 
 void frmDisplay::closeEvent(QCloseEvent* event) {
+  // Inside the main window the chart goes only with the main window.
+  if (!isWindow()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   platform::Form<frmDisplay>::Unload();
 }

@@ -59,6 +59,14 @@ void Write(const QString& codedName, const QString& value) {
                                                      EncodeText(value));
 }
 
+// The stored counter's absolute value; nothing when it is missing, no number or
+// has no absolute value in 32 bits.
+std::optional<std::int32_t> StoredCounter() {
+  const std::optional<std::int32_t> install = ToInteger(Read(strInstallName));
+  if (!install || *install == std::numeric_limits<std::int32_t>::min()) return std::nullopt;
+  return std::abs(*install);
+}
+
 }  // namespace
 
 QString ReminderApplicationName() {
@@ -103,9 +111,15 @@ void CheckForUpdateReminder() {
     return;
   }
 
-  // An unreadable date ends the reminder here: no question, nothing written.
+  // A date that cannot be read (say, after the locale's date form changed) is
+  // replaced as on a first start, and so is a counter that cannot be read with
+  // it: no question now, the next one after the usual days.
   const std::optional<QDate> last = ParseReminderDate(stored, today);
-  if (!last) return;
+  if (!last) {
+    if (!StoredCounter()) Write(strInstallName, QStringLiteral("1"));
+    Write(strDurationName, ReminderDateText(today));
+    return;
+  }
   const qint64 days = today.daysTo(*last);
   if (days >= -ReminderDays && days <= ReminderDays) return;
 
@@ -114,11 +128,9 @@ void CheckForUpdateReminder() {
                                       "Do you want to check for an update?"),
                        platform::MsgButtons::YesNo, platform::MsgIcon::Information);
 
-  // A counter that is missing or no number ends the reminder after the question:
-  // nothing written, no page; the question comes again at the next start.
-  const std::optional<std::int32_t> install = ToInteger(Read(strInstallName));
-  if (!install || *install == std::numeric_limits<std::int32_t>::min()) return;
-  Write(strInstallName, QString::number(std::abs(*install)));
+  // A counter that is missing or no number starts again at 1, as on a first
+  // start, so the answer is kept and the question does not come back at once.
+  Write(strInstallName, QString::number(StoredCounter().value_or(1)));
   Write(strDurationName, ReminderDateText(today));
 
   if (answer == platform::MsgAnswer::Yes) OpenDownloadPage();

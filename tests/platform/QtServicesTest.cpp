@@ -16,6 +16,10 @@
 #include <QTimer>
 #include <functional>
 #include <signal.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "platform/Services.h"
 #include "support/Doubles.h"
@@ -261,6 +265,62 @@ TEST_F(QtSingleInstanceTest, ALockLeftByADeadRunIsTakenOver) {
   stale.close();
   auto next = MakeQtService<ISingleInstance>();
   EXPECT_TRUE(next->Acquire());
+}
+
+// A lock file that names no running copy in a form QLockFile can read is taken
+// over; the same file held by a live process is not.
+TEST_F(QtSingleInstanceTest, AnUnreadableLockIsTakenOverUnlessALiveProcessHoldsIt) {
+  const QString user = qEnvironmentVariable("USER");
+  const QString path =
+      runtime.filePath(QStringLiteral("ormandel-%1.lock").arg(user.isEmpty() ? QStringLiteral("user") : user));
+  auto leave = [&](const QByteArray& contents) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(contents), contents.size());
+  };
+  for (const QByteArray& contents : {QByteArray(), QByteArray("\x01garbage\xff\n\n"), QByteArray("12x\n")}) {
+    leave(contents);
+    auto next = MakeQtService<ISingleInstance>();
+    EXPECT_TRUE(next->Acquire()) << contents.toHex().toStdString();
+    EXPECT_FALSE(MakeQtService<ISingleInstance>()->Acquire()) << "the taken lock holds";
+  }
+
+  // A child process holds the operating system's locks on a garbled lock file, as
+  // a running copy does; the start is refused until the child ends.
+  leave("garbage");
+  int ready[2];
+  int release[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  ASSERT_EQ(::pipe(release), 0);
+  const QByteArray name = QFile::encodeName(path);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::close(ready[0]);
+    ::close(release[1]);
+    const int fd = ::open(name.constData(), O_RDWR);
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    const bool held = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fcntl(fd, F_SETLK, &whole) == 0;
+    const char answer = held ? 'y' : 'n';
+    if (::write(ready[1], &answer, 1) != 1) ::_exit(1);
+    char wait = 0;
+    (void)::read(release[0], &wait, 1);
+    ::_exit(0);
+  }
+  ::close(ready[1]);
+  ::close(release[0]);
+  char answer = 0;
+  ASSERT_EQ(::read(ready[0], &answer, 1), 1);
+  ASSERT_EQ(answer, 'y');
+  EXPECT_FALSE(MakeQtService<ISingleInstance>()->Acquire());
+  EXPECT_TRUE(QFile::exists(path));
+  ::close(release[1]);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ::close(ready[0]);
+  EXPECT_TRUE(MakeQtService<ISingleInstance>()->Acquire());
 }
 
 TEST(QtClockAndRandom, NowAndDrawsInRange) {

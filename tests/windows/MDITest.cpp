@@ -1,6 +1,7 @@
 // The main window: its look, menus, check-mark groups, toolbar, links, placement
 // and the roads back to the input window and on to the exit screen.
 #include <QAction>
+#include <QFile>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -220,18 +224,49 @@ TEST_F(MDITest, DivisionalEntriesHideTheChartWindowUntilChartIsChosen) {
   EXPECT_TRUE(mdi.mnuSub_Hora->isChecked());
 }
 
-TEST_F(MDITest, ClosingTheChartWindowLeavesAnEmptyWorkspaceThatChartRefills) {
+TEST_F(MDITest, TheChartWindowCannotBeClosedOnItsOwn) {
   MDI& mdi = ShowMain();
-  mdi.ChartSubWindow()->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_FALSE(Form<frmDisplay>::IsLoaded());
-  EXPECT_EQ(mdi.ChartSubWindow(), nullptr);
-  EXPECT_TRUE(mdi.workspace->subWindowList().isEmpty());
+  mdi.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
+  frmDisplay* display = Form<frmDisplay>::IfLoaded();
+  display->lblLagna->setText(QStringLiteral("Pisces"));
+  QMdiSubWindow* sub = mdi.ChartSubWindow();
+  mdi.workspace->setActiveSubWindow(sub);
 
-  mdi.mnuChart_Click();
-  ASSERT_TRUE(Form<frmDisplay>::IsLoaded());
-  EXPECT_TRUE(Form<frmDisplay>::IfLoaded()->isVisible());
-  EXPECT_EQ(mdi.workspace->subWindowList().size(), 1);
+  // No close box where the title bar would have one, and no Close in its menu.
+  QStyleOptionTitleBar bar;
+  bar.initFrom(sub);
+  bar.titleBarFlags = Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
+  bar.subControls = QStyle::SC_All;
+  bar.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, sub));
+  const QRect closeBox = sub->style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarCloseButton, sub);
+  ASSERT_FALSE(closeBox.isEmpty());
+  QTest::mouseClick(sub, Qt::LeftButton, {}, closeBox.center());
+  for (QAction* entry : sub->systemMenu()->actions()) {
+    EXPECT_FALSE(entry->isVisible() && entry->text().remove('&') == "Close");
+  }
+  // Nor does double-clicking its title bar, or any other way of closing it.
+  QTest::mouseDClick(sub, Qt::LeftButton, {}, QPoint(sub->width() / 2, bar.rect.height() / 2));
+  QTest::keyClick(display, Qt::Key_F4, Qt::ControlModifier);
+  QTest::keyClick(display, Qt::Key_W, Qt::ControlModifier);
+  mdi.workspace->closeActiveSubWindow();
+  mdi.workspace->closeAllSubWindows();
+  EXPECT_FALSE(sub->close());
+  EXPECT_FALSE(display->close());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  EXPECT_EQ(Form<frmDisplay>::IfLoaded(), display);
+  EXPECT_EQ(mdi.ChartSubWindow(), sub);
+  EXPECT_EQ(mdi.workspace->subWindowList(), QList<QMdiSubWindow*>{sub});
+  EXPECT_TRUE(display->isVisible());
+  EXPECT_FALSE(sub->isMinimized() || sub->isMaximized());
+  // The export still carries the chart.
+  QTemporaryDir folder;
+  d.files->answers = {folder.filePath(QStringLiteral("chart.txt"))};
+  mdi.mnuExport->trigger();
+  QFile exported(folder.filePath(QStringLiteral("chart.txt")));
+  ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(exported.readAll().contains("\r\nLagna: Pisces\r\n"));
 }
 
 TEST_F(MDITest, ResizePlacesButtonsFromTheRightAndCentresTheHeadings) {

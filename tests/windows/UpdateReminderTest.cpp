@@ -1,5 +1,5 @@
 // The update reminder: first start, the 14-day window both ways, the answers,
-// the counter, unreadable values, and dates that read back in every locale.
+// the counter, unreadable values replaced, and dates that read back in every locale.
 #include <QLocale>
 
 #include "chart/modHelp_Codec.h"
@@ -108,31 +108,41 @@ TEST_F(UpdateReminderTest, CounterIsReadAsARoundedWholeNumber) {
   }
 }
 
-TEST_F(UpdateReminderTest, UnreadableValuesEndTheReminderWithoutWriting) {
-  // A counter that is missing or no number: asked, then nothing written or opened.
+TEST_F(UpdateReminderTest, UnreadableValuesAreReplacedAsOnAFirstStart) {
+  // A counter that is missing or no number: asked once, Yes opens the page, and
+  // the counter starts again at 1 with today's date, so the next start is quiet.
   for (const char* counter : {"", "many", "1e20", "-2147483648"}) {
     d.messages->shown.clear();
+    d.shell->opened.clear();
     d.messages->answers = {MsgAnswer::Yes};
-    const QString old = ReminderDateText(Today().addDays(-20));
-    StoreDate(Today().addDays(-20));
-    Store("Install", QLatin1String(counter));
-    d.settings->saves = 0;
+    StoreDate(Today().addDays(-20), counter);
+    CheckForUpdateReminder();
     CheckForUpdateReminder();
     EXPECT_EQ(d.messages->shown.size(), 1u) << counter;
-    EXPECT_EQ(d.settings->saves, 0) << counter;
-    EXPECT_EQ(Stored("Duration"), old);
-    EXPECT_TRUE(d.shell->opened.isEmpty()) << counter;
+    EXPECT_EQ(d.shell->opened, QStringList{DownloadPage()}) << counter;
+    EXPECT_EQ(Stored("Install"), QStringLiteral("1")) << counter;
+    EXPECT_EQ(ParseReminderDate(Stored("Duration"), Today()), Today()) << counter;
   }
 
-  // A date that is no date: no question, nothing written, at every start.
+  // A date that is no date: replaced by today without a question, and the
+  // counter with it only when that cannot be read either.
   d.messages->shown.clear();
-  Store("Duration", QStringLiteral("someday"));
-  d.settings->saves = 0;
+  d.shell->opened.clear();
+  for (const auto& [counter, kept] : {std::pair{"many", "1"}, std::pair{"-3", "-3"}}) {
+    Store("Duration", QStringLiteral("someday"));
+    Store("Install", QLatin1String(counter));
+    CheckForUpdateReminder();
+    EXPECT_TRUE(d.messages->shown.empty()) << counter;
+    EXPECT_EQ(Stored("Install"), QLatin1String(kept)) << counter;
+    EXPECT_EQ(ParseReminderDate(Stored("Duration"), Today()), Today()) << counter;
+  }
+  // 15 days on, the reminder comes again.
+  d.clock->now = d.clock->now.addDays(15);
+  d.messages->answers = {MsgAnswer::No};
   CheckForUpdateReminder();
-  CheckForUpdateReminder();
-  EXPECT_TRUE(d.messages->shown.empty());
-  EXPECT_EQ(d.settings->saves, 0);
-  EXPECT_EQ(Stored("Duration"), QStringLiteral("someday"));
+  EXPECT_EQ(d.messages->shown.size(), 1u);
+  EXPECT_EQ(Stored("Install"), QStringLiteral("3"));
+  EXPECT_TRUE(d.shell->opened.isEmpty());
 }
 
 TEST_F(UpdateReminderTest, StoredDatesReadBackAsTheSameDayInEveryLocale) {
