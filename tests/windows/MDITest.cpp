@@ -20,6 +20,7 @@
 
 #include "windows/frmDisplay.h"
 #include "windows/frmMain.h"
+#include "chart/ChartData.h"
 #include "platform/Forms.h"
 #include "windows/MDI.h"
 #include "windows/frmExitScreen.h"
@@ -229,7 +230,7 @@ TEST_F(MDITest, TheChartWindowCannotBeClosedOnItsOwn) {
   mdi.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
   frmDisplay* display = Form<frmDisplay>::IfLoaded();
-  display->lblLagna->setText(QStringLiteral("Pisces"));
+  CurrentChart.SunSign = QStringLiteral("Pisces");
   QMdiSubWindow* sub = mdi.ChartSubWindow();
   mdi.workspace->setActiveSubWindow(sub);
 
