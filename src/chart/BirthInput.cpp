@@ -65,7 +65,7 @@ std::optional<InputProblem> CheckBirthInput(const BirthInput& in) {
   }
 
   // Every fourth year counts as a leap year; the years offered hold no exception.
-  const int year = in.YearText.toInt();
+  const int year = ReadWholeNumber(in.YearText).value_or(0);
   if (in.MonthIndex == 1 && in.DayIndex >= (year % 4 == 0 ? 29 : 28)) {
     return InputProblem{QStringLiteral("Please Enter Correct Date Or Month!"), true};
   }

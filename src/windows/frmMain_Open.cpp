@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "astro/Numbers.h"
 #include "chart/ChartFile.h"
 #include "windows/frmMain.h"
 #include "platform/Forms.h"
@@ -23,7 +24,7 @@ void SelectText(QComboBox* list, const QString& field) {
 // Selects a list row; a row the list does not have keeps the list as it was.
 void SelectRow(QComboBox* list, std::optional<double> row) {
   if (!row) return;
-  const double rounded = std::nearbyint(*row);  // halves to the even neighbour
+  const double rounded = astro::RoundHalfEven(*row);
   if (rounded >= 0 && rounded < list->count()) list->setCurrentIndex(static_cast<int>(rounded));
 }
 

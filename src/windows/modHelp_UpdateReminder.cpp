@@ -3,12 +3,11 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
-#include <cfenv>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 
+#include "astro/Numbers.h"
 #include "platform/Services.h"
 #include "chart/modHelp_Codec.h"
 #include "windows/modHelp_WebLinks.h"
@@ -32,21 +31,10 @@ QString FourDigitShortFormat(const QLocale& locale) {
 // integer, halves to the even neighbour. Nothing when it is no number or out of
 // range.
 std::optional<std::int32_t> ToInteger(const QString& text) {
-  const QString trimmed = text.trimmed();
-  if (trimmed.isEmpty()) return std::nullopt;
-  bool ok = false;
-  double value = QLocale().toDouble(trimmed, &ok);
-  if (!ok) value = QLocale::c().toDouble(trimmed, &ok);
-  if (!ok || !std::isfinite(value)) return std::nullopt;
-  const int previousMode = std::fegetround();
-  std::fesetround(FE_TONEAREST);
-  const double rounded = std::nearbyint(value);
-  std::fesetround(previousMode);
-  if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
-      rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(rounded);
+  const auto value = astro::ReadWholeNumber(text.trimmed().toStdString(), std::numeric_limits<std::int32_t>::min(),
+                                            std::numeric_limits<std::int32_t>::max());
+  if (!value) return std::nullopt;
+  return static_cast<std::int32_t>(*value);
 }
 
 // Both names and values go through the codec; the names come coded already.
