@@ -18,8 +18,6 @@
 #include <QSysInfo>
 #include <QUrl>
 #include <QUrlQuery>
-#include <unistd.h>
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
