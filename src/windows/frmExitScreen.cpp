@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -176,9 +175,13 @@ void frmExitScreen::BuildReferAFriendFrame() {
   PlaceTw(txtMessage, 4800, 3600, 1815, 495);
   SetMessageText(InitialMessage);
 
-  for (QWidget* box : std::initializer_list<QWidget*>{txtName, txtEmail, txtMessage, txtFriendName, txtFriendEmail}) {
-    box->installEventFilter(this);
-  }
+  controlEvents.Focus(txtName, [this] { txtName_GotFocus(); }, [this] { txtName_LostFocus(); });
+  controlEvents.Focus(txtEmail, [this] { txtEmail_GotFocus(); }, [this] { txtEmail_LostFocus(); });
+  controlEvents.Focus(txtMessage, [this] { txtMessage_GotFocus(); }, [this] { txtMessage_LostFocus(); });
+  controlEvents.Focus(txtFriendName, [this] { txtFriendName_GotFocus(); }, [this] { txtFriendName_LostFocus(); });
+  controlEvents.Focus(txtFriendEmail, [this] { txtFriendEmail_GotFocus(); }, [this] { txtFriendEmail_LostFocus(); });
+  controlEvents.KeyPress(txtEmail, [this](int& KeyAscii) { txtEmail_KeyPress(KeyAscii); });
+  controlEvents.KeyPress(txtFriendEmail, [this](int& KeyAscii) { txtFriendEmail_KeyPress(KeyAscii); });
 }
 
 void frmExitScreen::BuildDownloadFrame() {
@@ -311,39 +314,6 @@ void frmExitScreen::SpaceFilter(QLineEdit* box, int& KeyAscii) {
 
 void frmExitScreen::txtEmail_KeyPress(int& KeyAscii) { SpaceFilter(txtEmail, KeyAscii); }
 void frmExitScreen::txtFriendEmail_KeyPress(int& KeyAscii) { SpaceFilter(txtFriendEmail, KeyAscii); }
-
-bool frmExitScreen::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::FocusIn:
-      if (watched == txtName) txtName_GotFocus();
-      if (watched == txtEmail) txtEmail_GotFocus();
-      if (watched == txtMessage) txtMessage_GotFocus();
-      if (watched == txtFriendName) txtFriendName_GotFocus();
-      if (watched == txtFriendEmail) txtFriendEmail_GotFocus();
-      break;
-    case QEvent::FocusOut:
-      if (watched == txtName) txtName_LostFocus();
-      if (watched == txtEmail) txtEmail_LostFocus();
-      if (watched == txtMessage) txtMessage_LostFocus();
-      if (watched == txtFriendName) txtFriendName_LostFocus();
-      if (watched == txtFriendEmail) txtFriendEmail_LostFocus();
-      break;
-    case QEvent::KeyPress:
-      if (watched == txtEmail || watched == txtFriendEmail) {
-        const QString typed = static_cast<QKeyEvent*>(event)->text();
-        if (typed.size() == 1) {
-          int KeyAscii = typed.at(0).unicode();
-          if (watched == txtEmail) txtEmail_KeyPress(KeyAscii);
-          if (watched == txtFriendEmail) txtFriendEmail_KeyPress(KeyAscii);
-          if (KeyAscii == 0) return true;
-        }
-      }
-      break;
-    default:
-      break;
-  }
-  return QWidget::eventFilter(watched, event);
-}
 
 // ---- The road into the exit screen --------------------------------------------------------
 

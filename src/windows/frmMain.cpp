@@ -7,8 +7,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QIcon>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -98,38 +96,6 @@ void MakeLinkLook(QLabel* label) {
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, platform::ClassicColor(9));
   label->setPalette(palette);
-}
-
-// The character code a key press types, as the key filters count it: the text's
-// character, Ctrl+letter as 1..26, Backspace 8, Ctrl+Backspace 127, Enter 13,
-// Escape 27. Keys that type nothing (arrows, Delete, Home, End, Tab, modifiers,
-// Alt combinations) give 0.
-int TypedCharacterCode(const QKeyEvent& key) {
-  const bool ctrl = key.modifiers().testFlag(Qt::ControlModifier);
-  const bool alt = key.modifiers().testFlag(Qt::AltModifier);
-  // Alt+key reaches the menu and the access keys; it types nothing into the box.
-  if (alt && !ctrl) return 0;
-  switch (key.key()) {
-    case Qt::Key_Backspace:
-      return ctrl ? 127 : 8;
-    case Qt::Key_Delete:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return 0;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 13;
-    case Qt::Key_Escape:
-      return 27;
-    default:
-      break;
-  }
-  if (ctrl && !alt && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) return key.key() - Qt::Key_A + 1;
-  const QString text = key.text();
-  if (text.isEmpty()) return 0;
-  const char16_t first = text.front().unicode();
-  if (first == 127) return 0;  // some platforms give Delete this text
-  return first;
 }
 
 }  // namespace
@@ -325,9 +291,18 @@ void frmMain::BuildControls() {
 
   platform::MakeLinkLabel(lblURL, [this] { lblURL_Click(); });
   platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });
-  for (QLineEdit* box : {txtName, txtCity, txtState, txtCountry, txtLatDegree, txtLatMinute, txtLongDegree,
-                         txtLongMinute}) {
-    box->installEventFilter(this);
+  const std::array<std::pair<QLineEdit*, void (frmMain::*)(int&)>, 8> keyFilters{{
+      {txtName, &frmMain::txtName_KeyPress},
+      {txtCity, &frmMain::txtCity_KeyPress},
+      {txtState, &frmMain::txtState_KeyPress},
+      {txtCountry, &frmMain::txtCountry_KeyPress},
+      {txtLatDegree, &frmMain::txtLatDegree_KeyPress},
+      {txtLatMinute, &frmMain::txtLatMinute_KeyPress},
+      {txtLongDegree, &frmMain::txtLongDegree_KeyPress},
+      {txtLongMinute, &frmMain::txtLongMinute_KeyPress},
+  }};
+  for (const auto& [box, handler] : keyFilters) {
+    controlEvents.KeyPress(box, [this, handler](int& KeyAscii) { (this->*handler)(KeyAscii); });
   }
 
   QWidget::setTabOrder(cmdOpen, txtName);
@@ -429,49 +404,6 @@ void frmMain::txtLatDegree_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
 void frmMain::txtLatMinute_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
 void frmMain::txtLongDegree_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
 void frmMain::txtLongMinute_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  using KeyHandler = void (frmMain::*)(int&);
-  KeyHandler handler = nullptr;
-  if (watched == txtName) handler = &frmMain::txtName_KeyPress;
-  else if (watched == txtCity) handler = &frmMain::txtCity_KeyPress;
-  else if (watched == txtState) handler = &frmMain::txtState_KeyPress;
-  else if (watched == txtCountry) handler = &frmMain::txtCountry_KeyPress;
-  else if (watched == txtLatDegree) handler = &frmMain::txtLatDegree_KeyPress;
-  else if (watched == txtLatMinute) handler = &frmMain::txtLatMinute_KeyPress;
-  else if (watched == txtLongDegree) handler = &frmMain::txtLongDegree_KeyPress;
-  else if (watched == txtLongMinute) handler = &frmMain::txtLongMinute_KeyPress;
-  if (!handler) return QMainWindow::eventFilter(watched, event);
-
-  if (event->type() == QEvent::ShortcutOverride) {
-    // A combination that types a refused character (Ctrl+C, Ctrl+V) must reach the
-    // key press below instead of acting as the box's own shortcut.
-    const int code = TypedCharacterCode(*static_cast<QKeyEvent*>(event));
-    if (code != 0) event->accept();
-    return false;
-  }
-  if (event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers mods = key->modifiers();
-    // An Alt combination that found no menu or access key is a command, not typing:
-    // it types nothing, so the box must not take its text either.
-    if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier)) return !key->text().isEmpty();
-    int KeyAscii = TypedCharacterCode(*key);
-    if (KeyAscii == 0) return false;  // types no character: not filtered
-    (this->*handler)(KeyAscii);
-    return KeyAscii == 0;  // a refused key never reaches the box
-  }
-  if (event->type() == QEvent::InputMethod) {
-    // Characters composed through an input method are typed characters too.
-    const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
-    for (const QChar c : commit) {
-      int KeyAscii = c.unicode();
-      (this->*handler)(KeyAscii);
-      if (KeyAscii == 0) return true;
-    }
-  }
-  return false;
-}
 
 // ---- Checks ----------------------------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 
+#include "platform/KeyPress.h"
 #include "platform/Services.h"
 
 class QAction;
@@ -113,9 +114,11 @@ class frmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Routes the text boxes' key presses to their key filters.
+  platform::ControlEvents controlEvents;
+
   void BuildControls();
   void BuildMenus();
   void LettersFilter(QLineEdit* box, int& KeyAscii);
