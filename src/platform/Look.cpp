@@ -43,6 +43,7 @@ QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec) {
   if (spec.colour.isValid()) SetForeColor(label, spec.colour);
   label->setAlignment(spec.alignment);
   label->setWordWrap(spec.wordWrap);
+  label->setAutoFillBackground(spec.fillBackground);
   if (!spec.twips.isEmpty()) {
     PlaceTw(label, spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height());
   }

@@ -47,6 +47,8 @@ struct LabelSpec {
   QColor colour = {};  // the text colour; invalid: the parent's
   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
   bool wordWrap = false;
+  // Paints its own background (the parent's colour), hiding whatever lies behind it.
+  bool fillBackground = false;
 };
 
 // Builds the label `spec` designs, as a child of `parent`.

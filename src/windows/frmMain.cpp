@@ -250,12 +250,10 @@ void frmMain::BuildControls() {
   fraFullBrand->setFrameShape(QFrame::Box);
   fraFullBrand->setFrameShadow(QFrame::Sunken);
   PlaceTw(fraFullBrand, 180, 5640, 10440, 1110);
-  // The label in front hides the one behind, so both fill their background.
+  // The label in front hides the one behind.
   const auto brandLabel = [&](const char* name, const QString& text) {
-    QLabel* label = platform::MakeLabel(
-        fraFullBrand, {name, LabelCaption(text), {90, 90, 10260, 930}, boldLink, linkColour, Qt::AlignCenter, true});
-    label->setAutoFillBackground(true);
-    return label;
+    return platform::MakeLabel(fraFullBrand, {name, LabelCaption(text), {90, 90, 10260, 930}, boldLink, linkColour,
+                                              Qt::AlignCenter, true, true});
   };
   lblFullBrand = brandLabel("lblFullBrand",
                             QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "

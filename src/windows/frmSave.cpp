@@ -55,7 +55,7 @@ frmSave::frmSave() {
   fraFullBrand = new QGroupBox(this);
   fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
   PlaceTw(fraFullBrand, 30, 5640, 6135, 800);
-  // The label on top hides the other one, so both fill their background.
+  // The label on top hides the other one: both fill their background in the button colour.
   const auto advert = [this](const char* name, const QString& text) {
     QLabel* label = platform::MakeLabel(fraFullBrand, {name, text, {120, 150, 5895, 600},
                                                        UiFont(QStringLiteral("Verdana"), 8.25, true), LinkBlue,
