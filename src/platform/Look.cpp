@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPalette>
 #include <QScreen>
 #include <array>
 
@@ -16,6 +17,37 @@ QColor ClassicColor(int number) {
   }};
   const auto& rgb = palette[static_cast<std::size_t>(((number % 16) + 16) % 16)];
   return QColor(rgb[0], rgb[1], rgb[2]);
+}
+
+void SetForeColor(QWidget* control, const QColor& colour) {
+  QPalette palette = control->palette();
+  for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+    palette.setColor(role, colour);
+  }
+  control->setPalette(palette);
+}
+
+void SetBackColor(QWidget* control, const QColor& colour) {
+  QPalette palette = control->palette();
+  palette.setColor(QPalette::Window, colour);
+  palette.setColor(QPalette::Base, colour);
+  control->setPalette(palette);
+  control->setAutoFillBackground(true);
+}
+
+QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec) {
+  auto* label = new QLabel(spec.text, parent);
+  label->setObjectName(QLatin1String(spec.name));
+  label->setTextFormat(Qt::PlainText);
+  if (spec.font) label->setFont(*spec.font);
+  if (spec.colour.isValid()) SetForeColor(label, spec.colour);
+  label->setAlignment(spec.alignment);
+  label->setWordWrap(spec.wordWrap);
+  label->setAutoFillBackground(spec.fillBackground);
+  if (!spec.twips.isEmpty()) {
+    PlaceTw(label, spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height());
+  }
+  return label;
 }
 
 void InstallFontSubstitutions() {

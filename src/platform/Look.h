@@ -7,6 +7,9 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <optional>
+
+class QLabel;
 
 class QLabel;
 
@@ -28,6 +31,30 @@ inline void PlaceTw(QWidget* w, int left, int top, int width, int height) {
 // 4 maroon, 5 purple, 6 olive, 7 silver, 8 grey, 9 blue, 10 lime, 11 aqua,
 // 12 red, 13 fuchsia, 14 yellow, 15 white. Numbers outside 0..15 wrap.
 QColor ClassicColor(int number);
+
+// The colour a control draws its text in, for every kind of control (labels,
+// buttons and check boxes, text boxes).
+void SetForeColor(QWidget* control, const QColor& colour);
+// The colour a control fills its background with; the control paints it itself.
+void SetBackColor(QWidget* control, const QColor& colour);
+
+// A label as a window designs it. The text is shown as it stands (never as rich
+// text); what is left out comes from the parent (font, colour) or stays Qt's
+// default (left and vertically centred, one line).
+struct LabelSpec {
+  const char* name = "";  // the objectName
+  QString text = {};
+  QRect twips = {};  // left, top, width, height in twips; empty: the caller places it
+  std::optional<QFont> font = std::nullopt;
+  QColor colour = {};  // the text colour; invalid: the parent's
+  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+  bool wordWrap = false;
+  // Paints its own background (the parent's colour), hiding whatever lies behind it.
+  bool fillBackground = false;
+};
+
+// Builds the label `spec` designs, as a child of `parent`.
+QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec);
 
 // A font by the face a window asks for ("Verdana", "MS Sans Serif"); faces
 // that are not installed are substituted by an installed one (DejaVu Sans).

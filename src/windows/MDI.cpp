@@ -55,26 +55,9 @@ constexpr int URLWidth = 5520;
 QWidget* Strip(QWidget* parent, const char* name, int heightTw) {
   auto* strip = new QWidget(parent);
   strip->setObjectName(QString::fromLatin1(name));
-  strip->setAutoFillBackground(true);
-  QPalette palette = strip->palette();
-  palette.setColor(QPalette::Window, StripColour);
-  strip->setPalette(palette);
+  platform::SetBackColor(strip, StripColour);
   strip->setFixedHeight(Px(heightTw));
   return strip;
-}
-
-QLabel* Label(QWidget* parent, const char* name, const QString& caption, const QFont& font,
-              const QColor& colour = QColor()) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setFont(font);
-  label->setTextFormat(Qt::PlainText);
-  if (colour.isValid()) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-  }
-  return label;
 }
 
 // A label never clips its caption: it keeps its designed width unless the
@@ -173,15 +156,16 @@ void MDI::BuildStrips() {
 
   // The heading strip under the toolbar.
   picTop = Strip(central, "picTop", TopStripHeight);
-  lblHeading = Label(picTop, "lblHeading", QStringLiteral("QZ Astrology Ormandel"),
-                     UiFont(QStringLiteral("Verdana"), 18, true));
-  lblHeading->setAlignment(Qt::AlignCenter);
+  lblHeading = platform::MakeLabel(picTop, {.name = "lblHeading", .text = QStringLiteral("QZ Astrology Ormandel"),
+                                            .font = UiFont(QStringLiteral("Verdana"), 18, true),
+                                            .alignment = Qt::AlignCenter});
   PlaceLabelTw(lblHeading, 0, 0, HeadingWidth, 435);
-  lblURL = Label(picTop, "lblURL",
-                 QStringLiteral("Share your chart and your questions in our astrology forum. Visit ") +
-                     HomePageAddress() + QStringLiteral(" Now"),
-                 UiFont(QStringLiteral("Verdana"), 8.25, false, false, true));
-  lblURL->setAlignment(Qt::AlignCenter);
+  lblURL = platform::MakeLabel(picTop, {.name = "lblURL",
+                                        .text = QStringLiteral("Share your chart and your questions in our astrology "
+                                                               "forum. Visit ") + HomePageAddress() +
+                                                QStringLiteral(" Now"),
+                                        .font = UiFont(QStringLiteral("Verdana"), 8.25, false, false, true),
+                                        .alignment = Qt::AlignCenter});
   PlaceLabelTw(lblURL, 0, 450, URLWidth, 225);
   layout->addWidget(picTop);
 
@@ -196,27 +180,25 @@ void MDI::BuildStrips() {
   // The button strip at the bottom.
   Picture1 = Strip(central, "Picture1", BottomStripHeight);
   const QFont boldLink = UiFont(QStringLiteral("Verdana"), 8.25, true, false, true);
-  lblFullBrand = Label(Picture1, "lblFullBrand",
-                       QStringLiteral("Home Business Opportunity. Start your own Internet business and "
-                                      "make money online. Get this software fully branded for your "
-                                      "website. Click here for more details."),
-                       boldLink, LinkBlue);
-  lblCobrand = Label(Picture1, "lblCobrand",
-                     QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
-                                    "traffic to your site. Put your site's name &  link here. See "
-                                    "\"Help\" for details.    Click Here for more info on co-branding."),
-                     boldLink, LinkBlue);
-  for (QLabel* advert : {lblFullBrand, lblCobrand}) {
-    advert->setWordWrap(true);
-    advert->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    advert->setAutoFillBackground(true);
-    PlaceTw(advert, 0, 0, 10800, 405);
-  }
+  const auto advert = [&](const char* name, const QString& text) {
+    return platform::MakeLabel(
+        Picture1, {name, text, {0, 0, 10800, 405}, boldLink, LinkBlue, Qt::AlignLeft | Qt::AlignTop, true, true});
+  };
+  lblFullBrand = advert("lblFullBrand",
+                        QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                                       "make money online. Get this software fully branded for your "
+                                       "website. Click here for more details."));
+  lblCobrand = advert("lblCobrand",
+                      QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                                     "traffic to your site. Put your site's name &  link here. See "
+                                     "\"Help\" for details.    Click Here for more info on co-branding."));
   lblCobrand->raise();  // the co-branding offer lies on top of the other one
 
-  Label1 = Label(Picture1, "Label1",
-                 QStringLiteral("For Analysis of this Natal chart log onto ") + HomePageAddress(),
-                 UiFont(QStringLiteral("Verdana"), 8.25, true), LinkBlue);
+  Label1 = platform::MakeLabel(Picture1, {.name = "Label1",
+                                          .text = QStringLiteral("For Analysis of this Natal chart log onto ") +
+                                                  HomePageAddress(),
+                                          .font = UiFont(QStringLiteral("Verdana"), 8.25, true),
+                                          .colour = LinkBlue});
   PlaceLabelTw(Label1, 0, 405, 6795, 195);
 
   cmdInterpretation = Button(Picture1, "cmdInterpretation", QStringLiteral("&Interpretation"),
@@ -488,9 +470,7 @@ void MDI::SetSignColours(bool colourOn) {
   const auto labels = display->SignLabels();
   for (std::size_t i = 0; i < labels.size(); ++i) {
     if (!labels[i]) continue;
-    QPalette palette = labels[i]->palette();
-    palette.setColor(QPalette::WindowText, platform::ClassicColor(colourOn ? on[i] : 0));
-    labels[i]->setPalette(palette);
+    platform::SetForeColor(labels[i], platform::ClassicColor(colourOn ? on[i] : 0));
   }
 }
 

@@ -16,28 +16,11 @@ using platform::PlaceTw;
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
-void MakeLink(QLabel* label) {
-  label->setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25, false, false, true));
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, platform::ClassicColor(9));
-  label->setPalette(palette);
-}
-
 // A straight horizontal line drawn as a thin filled strip.
 QFrame* MakeLine(QWidget* parent, const char* name, const QColor& colour, int x1, int x2, int y, int width) {
   auto* line = new QFrame(parent);
   line->setObjectName(QLatin1String(name));
-  QPalette palette = line->palette();
-  palette.setColor(QPalette::Window, colour);
-  line->setPalette(palette);
-  line->setAutoFillBackground(true);
+  platform::SetBackColor(line, colour);
   const int top = platform::Px(y) - (width - 1) / 2;
   line->setGeometry(platform::Px(x1), top, platform::Px(x2) - platform::Px(x1) + 1, width);
   return line;
@@ -52,10 +35,7 @@ frmAbout::frmAbout() {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
   setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25));
-  QPalette white = palette();
-  white.setColor(QPalette::Window, platform::ClassicColor(15));
-  setPalette(white);
-  setAutoFillBackground(true);
+  platform::SetBackColor(this, platform::ClassicColor(15));
   setFixedSize(platform::Px(6435), platform::Px(3555));
 
   picIcon = new QLabel(this);
@@ -72,20 +52,18 @@ frmAbout::frmAbout() {
   cmdOK->setDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-  lblHomePage = MakeLabel(this, "lblHomePage", QStringLiteral("Click here to visit ") + HomePageAddress());
-  MakeLink(lblHomePage);
-  PlaceTw(lblHomePage, 2250, 1950, 4050, 195);
-
-  Label3 = MakeLabel(this, "Label3",
-                     QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-                                    "Put your site's name &  link here."));
-  Label3->setWordWrap(true);
-  Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  PlaceTw(Label3, 150, 2280, 6165, 435);
-
-  lblCobrand = MakeLabel(this, "lblCobrand", QStringLiteral("Click Here for more info on Co-branding"));
-  MakeLink(lblCobrand);
-  PlaceTw(lblCobrand, 2880, 2700, 3465, 195);
+  const QFont link = platform::UiFont(QStringLiteral("Verdana"), 8.25, false, false, true);
+  const QColor linkColour = platform::ClassicColor(9);
+  const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
+  lblHomePage = platform::MakeLabel(this, {"lblHomePage", QStringLiteral("Click here to visit ") + HomePageAddress(),
+                                           {2250, 1950, 4050, 195}, link, linkColour});
+  Label3 = platform::MakeLabel(
+      this, {"Label3",
+             QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                            "Put your site's name &  link here."),
+             {150, 2280, 6165, 435}, {}, {}, topLeft, true});
+  lblCobrand = platform::MakeLabel(this, {"lblCobrand", QStringLiteral("Click Here for more info on Co-branding"),
+                                          {2880, 2700, 3465, 195}, link, linkColour});
 
   // Line1(0), white and two wide, lies under Line2: together they make an etched
   // separator above the OK button.
@@ -93,18 +71,15 @@ frmAbout::frmAbout() {
   Line2 = MakeLine(this, "Line2", platform::ClassicColor(8), 150, 6300, 3030, 1);
   Line2->raise();
 
-  Label2 = MakeLabel(this, "Label2", QStringLiteral("QZ Astrology Ormandel v1.35"));
-  Label2->setFont(platform::UiFont(QStringLiteral("Verdana"), 9.75, true));
-  PlaceTw(Label2, 780, 270, 3570, 240);
-
-  Label1 = MakeLabel(this, "Label1",
-                     QStringLiteral("The seven nerve centers along the spine which balances our endocrine and central "
-                                    "nervous system are known as the Chakra. QZ Free Astrology Ormandel is an easy and "
-                                    "accurate way to get yourself closer to the spiritual world. The program provides "
-                                    "you an overview as to how the seven chakras affect your life."));
-  Label1->setWordWrap(true);
-  Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  PlaceTw(Label1, 150, 750, 6165, 1215);
+  Label2 = platform::MakeLabel(this, {"Label2", QStringLiteral("QZ Astrology Ormandel v1.35"), {780, 270, 3570, 240},
+                                      platform::UiFont(QStringLiteral("Verdana"), 9.75, true)});
+  Label1 = platform::MakeLabel(
+      this, {"Label1",
+             QStringLiteral("The seven nerve centers along the spine which balances our endocrine and central nervous "
+                            "system are known as the Chakra. QZ Free Astrology Ormandel is an easy and accurate way to "
+                            "get yourself closer to the spiritual world. The program provides you an overview as to "
+                            "how the seven chakras affect your life."),
+             {150, 750, 6165, 1215}, {}, {}, topLeft, true});
 
   platform::MakeLinkLabel(lblHomePage, [this] { lblHomePage_Click(); });
   platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });

@@ -21,6 +21,8 @@
 
 using platform::PlaceTw;
 using platform::Px;
+using platform::SetBackColor;
+using platform::SetForeColor;
 using platform::UiFont;
 
 namespace {
@@ -40,21 +42,6 @@ QLabel* MakeTransparent(QLabel* label, const QString& name, const QFont& font) {
 
 QLabel* TransparentLabel(QWidget* parent, const QString& name, const QFont& font) {
   return MakeTransparent(new QLabel(parent), name, font);
-}
-
-void SetTextColor(QWidget* w, const QColor& color) {
-  QPalette palette = w->palette();
-  palette.setColor(QPalette::WindowText, color);
-  palette.setColor(QPalette::Text, color);
-  w->setPalette(palette);
-}
-
-void SetBackColor(QWidget* w, const QColor& color) {
-  QPalette palette = w->palette();
-  palette.setColor(QPalette::Window, color);
-  palette.setColor(QPalette::Base, color);
-  w->setPalette(palette);
-  w->setAutoFillBackground(true);
 }
 
 // An outline drawn as a thin rectangle that lets clicks through.
@@ -361,7 +348,7 @@ frmDisplay::frmDisplay() {
   setWindowIcon(platform::ProgramIcon());
   setFont(UiFont(QStringLiteral("Verdana"), 8.25));
   SetBackColor(this, Qt::white);
-  SetTextColor(this, Qt::black);
+  SetForeColor(this, Qt::black);
   setFixedSize(Px(15000), Px(7950));
   // The window itself takes the focus when it is activated, so no chakra box
   // becomes the focus widget unasked.
@@ -488,7 +475,7 @@ void frmDisplay::BuildLegend() {
 
     auto* name = TransparentLabel(Picture3, Indexed("Label8", sign), nameFont);
     name->setText(SignNames()[static_cast<std::size_t>(sign)]);
-    SetTextColor(name, platform::ClassicColor(9));
+    SetForeColor(name, platform::ClassicColor(9));
     PlaceTw(name, nameLefts[column], tops[row], 1440, 300);
     name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label8[static_cast<std::size_t>(sign)] = name;
@@ -547,7 +534,7 @@ void frmDisplay::BuildChakraPanel() {
   Label7 = new QLabel(QStringLiteral("ORMANDEL"), this);
   Label7->setObjectName(QStringLiteral("Label7"));
   Label7->setFont(UiFont(QStringLiteral("Verdana"), 9, true));
-  SetTextColor(Label7, platform::ClassicColor(9));
+  SetForeColor(Label7, platform::ClassicColor(9));
   Label7->setAlignment(Qt::AlignCenter);
   PlaceTw(Label7, 12120, 0, 1575, 330);
 
@@ -564,7 +551,7 @@ void frmDisplay::BuildChakraPanel() {
       "Refers to the energy that is being sent out or used up. It is the yang side of each "
       "chakra, placed on the left side and influenced by the planets on the right side of the "
       "Ormandel chart."));
-  SetTextColor(emissive, kDarkRed);
+  SetForeColor(emissive, kDarkRed);
   PlaceTw(emissive, 60, 0, 1200, 240);
   lblCaptions[0] = emissive;
 
@@ -573,7 +560,7 @@ void frmDisplay::BuildChakraPanel() {
   chakra->setFont(UiFont(QStringLiteral("Verdana"), 9.75, true));
   chakra->setAlignment(Qt::AlignCenter);
   SetBackColor(chakra, kDarkRed);
-  SetTextColor(chakra, Qt::white);
+  SetForeColor(chakra, Qt::white);
   PlaceTw(chakra, 1365, 0, 915, 240);
   lblCaptions[1] = chakra;
 
@@ -584,7 +571,7 @@ void frmDisplay::BuildChakraPanel() {
       "The Yin side of each chakra, it refers to the energy that the human body receives from "
       "the planetary influences on the left side of the Ormandel chart. It is positioned on the "
       "right hand side."));
-  SetTextColor(receptive, kDarkRed);
+  SetForeColor(receptive, kDarkRed);
   PlaceTw(receptive, 2375, 0, 1200, 240);
   lblCaptions[2] = receptive;
 

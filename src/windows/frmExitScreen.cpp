@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -50,21 +49,6 @@ const QColor LinkDarkBlue(0, 0, 192);
 
 const QString Caption = QStringLiteral("QZ Astrology Ormandel v1.35");
 const QString InitialMessage = QStringLiteral("Your Message\r\n");
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  palette.setColor(QPalette::ButtonText, colour);
-  widget->setPalette(palette);
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setFont(font);
-  return label;
-}
 
 // A navy frame with its caption in white, as both frames of the window are.
 QGroupBox* MakeNavyFrame(QWidget* parent, const char* name, const QString& caption) {
@@ -114,10 +98,7 @@ frmExitScreen::frmExitScreen() {
   // Fixed single border, no minimise or maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
-  QPalette white = palette();
-  white.setColor(QPalette::Window, White);
-  setPalette(white);
-  setAutoFillBackground(true);
+  platform::SetBackColor(this, White);
   setFixedSize(platform::Px(11115), platform::Px(4725));
 
   Picture1 = new QLabel(this);
@@ -126,19 +107,17 @@ frmExitScreen::frmExitScreen() {
   Picture1->setPixmap(windowIcon().pixmap(Picture1->size()));
   Picture1->setAlignment(Qt::AlignCenter);
 
-  Label1 = MakeLabel(this, "Label1", Caption, UiFont(QStringLiteral("MS Sans Serif"), 18));
-  // Wider than designed: the substituted face needs more room than the original.
-  PlaceTw(Label1, 1080, 240, 6120, 435);
-
-  Label2 = MakeLabel(this, "Label2", SupportTexts[1], UiFont(QStringLiteral("Verdana"), 9.75, true));
-  Label2->setWordWrap(true);
-  Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  PlaceTw(Label2, 120, 840, 6975, 1095);
+  // Label1 is wider than designed: the substituted face needs more room than the original.
+  Label1 = platform::MakeLabel(this, {"Label1", Caption, {1080, 240, 6120, 435},
+                                      UiFont(QStringLiteral("MS Sans Serif"), 18)});
+  Label2 = platform::MakeLabel(this, {"Label2", SupportTexts[1], {120, 840, 6975, 1095},
+                                      UiFont(QStringLiteral("Verdana"), 9.75, true), {},
+                                      Qt::AlignLeft | Qt::AlignTop, true});
 
   Check1 = new QCheckBox(QStringLiteral("Click Here To Visit ") + SiteForDisplay() + QStringLiteral(" Now"), this);
   Check1->setObjectName(QStringLiteral("Check1"));
   Check1->setFont(UiFont(QStringLiteral("Verdana"), 14.25));
-  SetTextColour(Check1, LinkDarkBlue);
+  platform::SetForeColor(Check1, LinkDarkBlue);
   Check1->setCursor(Qt::PointingHandCursor);
   PlaceTw(Check1, 120, 2040, 7155, 495);
   connect(Check1, &QCheckBox::toggled, this, &frmExitScreen::Check1_Click);
@@ -177,17 +156,20 @@ void frmExitScreen::BuildReferAFriendFrame() {
   PlaceTw(txtMessage, 4800, 3600, 1815, 495);
   SetMessageText(InitialMessage);
 
-  for (QWidget* box : std::initializer_list<QWidget*>{txtName, txtEmail, txtMessage, txtFriendName, txtFriendEmail}) {
-    box->installEventFilter(this);
-  }
+  controlEvents.Focus(txtName, [this] { txtName_GotFocus(); }, [this] { txtName_LostFocus(); });
+  controlEvents.Focus(txtEmail, [this] { txtEmail_GotFocus(); }, [this] { txtEmail_LostFocus(); });
+  controlEvents.Focus(txtMessage, [this] { txtMessage_GotFocus(); }, [this] { txtMessage_LostFocus(); });
+  controlEvents.Focus(txtFriendName, [this] { txtFriendName_GotFocus(); }, [this] { txtFriendName_LostFocus(); });
+  controlEvents.Focus(txtFriendEmail, [this] { txtFriendEmail_GotFocus(); }, [this] { txtFriendEmail_LostFocus(); });
+  controlEvents.KeyPress(txtEmail, [this](int& KeyAscii) { txtEmail_KeyPress(KeyAscii); });
+  controlEvents.KeyPress(txtFriendEmail, [this](int& KeyAscii) { txtFriendEmail_KeyPress(KeyAscii); });
 }
 
 void frmExitScreen::BuildDownloadFrame() {
   fraDownload = MakeNavyFrame(this, "fraDownload", QStringLiteral("Download Velmora Softwares"));
   PlaceTw(fraDownload, 7320, 120, 3735, 4575);
 
-  Label3 = MakeLabel(
-      fraDownload, "Label3",
+  const QString about =
       QStringLiteral("If you have enjoyed this software you will surely be interested in our other Velmora "
                      "Softwares. From a single software, we have now grown to become the world\u2019s largest "
                      "resource of Velmora Softwares. Be it astrology, psychic, tarot, numerology or occult, we have "
@@ -195,20 +177,15 @@ void frmExitScreen::BuildDownloadFrame() {
           QString(61, QLatin1Char(' ')) +
           QStringLiteral("All the programs in the Velmora Softwares suite are simple and easy to use. They are not "
                          "only fun to use but also very informative. Try them out today and share your experience "
-                         "with your friends and family. "),
-      UiFont(QStringLiteral("Verdana"), 9));
-  Label3->setWordWrap(true);
-  Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  SetTextColour(Label3, White);
-  PlaceTw(Label3, 120, 330, 3495, 3525);
-
-  lblGoToHome = MakeLabel(fraDownload, "lblGoToHome", QStringLiteral("Click Here To Visit Velmora Softwares"),
-                          UiFont(QStringLiteral("Verdana"), 9, true, false, true));
-  SetTextColour(lblGoToHome, Yellow);
-  // Two lines when the face in use is too wide for one.
-  lblGoToHome->setWordWrap(true);
-  lblGoToHome->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-  PlaceTw(lblGoToHome, 120, 3900, 3495, 555);
+                         "with your friends and family. ");
+  Label3 = platform::MakeLabel(fraDownload, {"Label3", about, {120, 330, 3495, 3525},
+                                             UiFont(QStringLiteral("Verdana"), 9), White,
+                                             Qt::AlignLeft | Qt::AlignTop, true});
+  // lblGoToHome takes two lines when the face in use is too wide for one.
+  lblGoToHome = platform::MakeLabel(fraDownload, {"lblGoToHome", QStringLiteral("Click Here To Visit Velmora Softwares"),
+                                                  {120, 3900, 3495, 555},
+                                                  UiFont(QStringLiteral("Verdana"), 9, true, false, true), Yellow,
+                                                  Qt::AlignHCenter | Qt::AlignBottom, true});
   platform::MakeLinkLabel(lblGoToHome, [this] { lblGoToHome_Click(); });
 }
 
@@ -312,39 +289,6 @@ void frmExitScreen::SpaceFilter(QLineEdit* box, int& KeyAscii) {
 
 void frmExitScreen::txtEmail_KeyPress(int& KeyAscii) { SpaceFilter(txtEmail, KeyAscii); }
 void frmExitScreen::txtFriendEmail_KeyPress(int& KeyAscii) { SpaceFilter(txtFriendEmail, KeyAscii); }
-
-bool frmExitScreen::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::FocusIn:
-      if (watched == txtName) txtName_GotFocus();
-      if (watched == txtEmail) txtEmail_GotFocus();
-      if (watched == txtMessage) txtMessage_GotFocus();
-      if (watched == txtFriendName) txtFriendName_GotFocus();
-      if (watched == txtFriendEmail) txtFriendEmail_GotFocus();
-      break;
-    case QEvent::FocusOut:
-      if (watched == txtName) txtName_LostFocus();
-      if (watched == txtEmail) txtEmail_LostFocus();
-      if (watched == txtMessage) txtMessage_LostFocus();
-      if (watched == txtFriendName) txtFriendName_LostFocus();
-      if (watched == txtFriendEmail) txtFriendEmail_LostFocus();
-      break;
-    case QEvent::KeyPress:
-      if (watched == txtEmail || watched == txtFriendEmail) {
-        const QString typed = static_cast<QKeyEvent*>(event)->text();
-        if (typed.size() == 1) {
-          int KeyAscii = typed.at(0).unicode();
-          if (watched == txtEmail) txtEmail_KeyPress(KeyAscii);
-          if (watched == txtFriendEmail) txtFriendEmail_KeyPress(KeyAscii);
-          if (KeyAscii == 0) return true;
-        }
-      }
-      break;
-    default:
-      break;
-  }
-  return QWidget::eventFilter(watched, event);
-}
 
 // ---- The road into the exit screen --------------------------------------------------------
 

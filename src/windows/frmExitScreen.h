@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <array>
 
+#include "platform/KeyPress.h"
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -68,9 +70,11 @@ class frmExitScreen : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Routes the boxes' focus changes and the e-mail boxes' key presses.
+  platform::ControlEvents controlEvents;
+
   void BuildReferAFriendFrame();
   void BuildDownloadFrame();
   void SpaceFilter(QLineEdit* box, int& KeyAscii);

@@ -8,8 +8,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QIcon>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -76,13 +74,6 @@ QString LabelCaption(const QString& caption) {
   return shown;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
-  auto* label = new QLabel(LabelCaption(caption), parent);
-  label->setObjectName(QLatin1String(name));
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
 QLineEdit* MakeTextBox(QWidget* parent, const char* name) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QLatin1String(name));
@@ -94,45 +85,6 @@ QComboBox* MakeList(QWidget* parent, const char* name) {
   list->setObjectName(QLatin1String(name));
   list->setMaxVisibleItems(20);
   return list;
-}
-
-// The link colour; the clickable ones get their hand cursor from MakeLinkLabel.
-void MakeLinkLook(QLabel* label) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, platform::ClassicColor(9));
-  label->setPalette(palette);
-}
-
-// The character code a key press types, as the key filters count it: the text's
-// character, Ctrl+letter as 1..26, Backspace 8, Ctrl+Backspace 127, Enter 13,
-// Escape 27. Keys that type nothing (arrows, Delete, Home, End, Tab, modifiers,
-// Alt combinations) give 0.
-int TypedCharacterCode(const QKeyEvent& key) {
-  const bool ctrl = key.modifiers().testFlag(Qt::ControlModifier);
-  const bool alt = key.modifiers().testFlag(Qt::AltModifier);
-  // Alt+key reaches the menu and the access keys; it types nothing into the box.
-  if (alt && !ctrl) return 0;
-  switch (key.key()) {
-    case Qt::Key_Backspace:
-      return ctrl ? 127 : 8;
-    case Qt::Key_Delete:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return 0;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 13;
-    case Qt::Key_Escape:
-      return 27;
-    default:
-      break;
-  }
-  if (ctrl && !alt && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) return key.key() - Qt::Key_A + 1;
-  const QString text = key.text();
-  if (text.isEmpty()) return 0;
-  const char16_t first = text.front().unicode();
-  if (first == 127) return 0;  // some platforms give Delete this text
-  return first;
 }
 
 }  // namespace
@@ -184,29 +136,46 @@ void frmMain::BuildControls() {
   // Client area 10800 x 6930 twips (720 x 462 pixels).
   client->setFixedSize(platform::Px(10800), platform::Px(6930));
 
-  // ---- Top: forum link, welcome paragraph, instruction line, Open ---------------
-  lblURL = MakeLabel(client, "lblURL",
-                     QStringLiteral("Talk about your chart at Velmora, the free astrology forum: ") + HomePageAddress());
-  lblURL->setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25, true, false, true));
-  lblURL->setAlignment(Qt::AlignCenter);
-  MakeLinkLook(lblURL);
-  PlaceTw(lblURL, 180, 90, 10440, 270);
+  // ---- The texts of the window; the clickable ones get their hand cursor below.
+  const QColor linkColour = platform::ClassicColor(9);
+  const QFont bold = platform::UiFont(QStringLiteral("Verdana"), 8.25, true);
+  const QFont boldLink = platform::UiFont(QStringLiteral("Verdana"), 8.25, true, false, true);
+  const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
+  const std::array<std::pair<QLabel**, platform::LabelSpec>, 15> labels{{
+      {&lblURL,
+       {"lblURL", QStringLiteral("Talk about your chart at Velmora, the free astrology forum: ") + HomePageAddress(),
+        {180, 90, 10440, 270}, boldLink, linkColour, Qt::AlignCenter}},
+      {&lblWelcome,
+       {"lblWelcome",
+        QStringLiteral("Welcome to QZ Astrology Ormandel. The Ormandel along with the natal chart and the planetary "
+                       "positions, gives you a better picture as to how your life will unfold. Ormandel means 'the "
+                       "chakra or circle of astrological signs'. The chakra comprises of 12 houses related to the Sun "
+                       "and the Planets and the Ormandel Chart features the Sun Signs."),
+        {180, 450, 10440, 900}, {}, {}, topLeft, true}},
+      {&lblInstruction,
+       {"lblInstruction", QStringLiteral("To get your Ormandel Chart, simple input the following details!"),
+        {180, 1440, 10440, 270}, bold}},
+      // Left column.
+      {&lblName, {"lblName", QStringLiteral("Name:"), {180, 2445, 1440, 240}}},
+      {&lblBirthday, {"lblBirthday", QStringLiteral("Birthday:"), {180, 2955, 1440, 240}}},
+      {&lblTimeOfBirth, {"lblTimeOfBirth", QStringLiteral("Time Of Birth:"), {180, 3465, 1500, 240}}},
+      {&lblHourMinute, {"lblHourMinute", QStringLiteral("Hour / Minute"), {3390, 3465, 1710, 240}}},
+      {&lblTimeZone, {"lblTimeZone", QStringLiteral("Time Zone:"), {180, 3975, 1440, 240}}},
+      // Right column.
+      {&lblLatitude, {"lblLatitude", QStringLiteral("Latitude:"), {5400, 2445, 1050, 240}}},
+      {&lblDegMin[0], {"lblDegMin(0)", QStringLiteral("DEG / MIN"), {9630, 2445, 1020, 240}}},
+      {&lblLongitude, {"lblLongitude", QStringLiteral("Longitude:"), {5400, 2955, 1050, 240}}},
+      {&lblDegMin[1], {"lblDegMin(1)", QStringLiteral("DEG / MIN"), {9630, 2955, 1020, 240}}},
+      {&lblCity, {"lblCity", QStringLiteral("City:"), {5400, 3465, 1050, 240}}},
+      {&lblState, {"lblState", QStringLiteral("State:"), {5400, 3975, 1050, 240}}},
+      {&lblCountry, {"lblCountry", QStringLiteral("Country:"), {5400, 4485, 1050, 240}}},
+  }};
+  for (auto [label, spec] : labels) {
+    spec.text = LabelCaption(spec.text);
+    *label = platform::MakeLabel(client, spec);
+  }
 
-  lblWelcome = MakeLabel(client, "lblWelcome",
-                         QStringLiteral("Welcome to QZ Astrology Ormandel. The Ormandel along with the natal chart and the "
-                                        "planetary positions, gives you a better picture as to how your life will unfold. "
-                                        "Ormandel means 'the chakra or circle of astrological signs'. The chakra comprises "
-                                        "of 12 houses related to the Sun and the Planets and the Ormandel Chart features "
-                                        "the Sun Signs."));
-  lblWelcome->setWordWrap(true);
-  lblWelcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  PlaceTw(lblWelcome, 180, 450, 10440, 900);
-
-  lblInstruction = MakeLabel(client, "lblInstruction",
-                             QStringLiteral("To get your Ormandel Chart, simple input the following details!"));
-  lblInstruction->setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25, true));
-  PlaceTw(lblInstruction, 180, 1440, 10440, 270);
-
+  // ---- Top: the Open button under the forum link and the welcome paragraph --------
   cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), client);
   cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
   PlaceTw(cmdOpen, 180, 1800, 10440, 420);
@@ -215,13 +184,9 @@ void frmMain::BuildControls() {
   // ---- Left column ----------------------------------------------------------
   constexpr int leftLabel = 180;
   constexpr int leftBox = 1680;
-  lblName = MakeLabel(client, "lblName", QStringLiteral("Name:"));
-  PlaceTw(lblName, leftLabel, 2445, 1440, 240);
   txtName = MakeTextBox(client, "txtName");
   PlaceTw(txtName, leftBox, 2400, 3420, 330);
 
-  lblBirthday = MakeLabel(client, "lblBirthday", QStringLiteral("Birthday:"));
-  PlaceTw(lblBirthday, leftLabel, 2955, 1440, 240);
   cboMonth = MakeList(client, "cboMonth");
   PlaceTw(cboMonth, leftBox, 2910, 1470, 330);
   cboDate = MakeList(client, "cboDate");
@@ -229,17 +194,11 @@ void frmMain::BuildControls() {
   cboYear = MakeList(client, "cboYear");
   PlaceTw(cboYear, 4050, 2910, 1050, 330);
 
-  lblTimeOfBirth = MakeLabel(client, "lblTimeOfBirth", QStringLiteral("Time Of Birth:"));
-  PlaceTw(lblTimeOfBirth, leftLabel, 3465, 1500, 240);
   cboHour = MakeList(client, "cboHour");
   PlaceTw(cboHour, leftBox, 3420, 780, 330);
   cboMinute = MakeList(client, "cboMinute");
   PlaceTw(cboMinute, 2520, 3420, 780, 330);
-  lblHourMinute = MakeLabel(client, "lblHourMinute", QStringLiteral("Hour / Minute"));
-  PlaceTw(lblHourMinute, 3390, 3465, 1710, 240);
 
-  lblTimeZone = MakeLabel(client, "lblTimeZone", QStringLiteral("Time Zone:"));
-  PlaceTw(lblTimeZone, leftLabel, 3975, 1440, 240);
   chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), client);
   chkDST->setObjectName(QStringLiteral("chkDST"));
   PlaceTw(chkDST, leftBox, 3930, 3420, 330);
@@ -253,14 +212,10 @@ void frmMain::BuildControls() {
   connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
 
   // ---- Right column -----------------------------------------------------------
-  constexpr int rightLabel = 5400;
   constexpr int rightBox = 6480;
-  const auto coordinateRow = [&](int top, QLabel*& caption, const char* captionName, const QString& captionText,
-                                 QLineEdit*& degree, const char* degreeName, std::array<QRadioButton*, 2>& options,
-                                 const char* optionName, const QString& first, const QString& second,
-                                 QLineEdit*& minute, const char* minuteName, QLabel*& hint, const char* hintName) {
-    caption = MakeLabel(client, captionName, captionText);
-    PlaceTw(caption, rightLabel, top + 45, 1050, 240);
+  const auto coordinateRow = [&](int top, QLineEdit*& degree, const char* degreeName,
+                                 std::array<QRadioButton*, 2>& options, const char* optionName, const QString& first,
+                                 const QString& second, QLineEdit*& minute, const char* minuteName) {
     degree = MakeTextBox(client, degreeName);
     PlaceTw(degree, rightBox, top, 570, 330);
     // Each pair is a group of its own, so North/South and East/West never exclude each other.
@@ -274,26 +229,16 @@ void frmMain::BuildControls() {
     }
     minute = MakeTextBox(client, minuteName);
     PlaceTw(minute, 9000, top, 570, 330);
-    hint = MakeLabel(client, hintName, QStringLiteral("DEG / MIN"));
-    PlaceTw(hint, 9630, top + 45, 1020, 240);
   };
-  coordinateRow(2400, lblLatitude, "lblLatitude", QStringLiteral("Latitude:"), txtLatDegree, "txtLatDegree",
-                optLatSouth, "optLatSouth", QStringLiteral("North"), QStringLiteral("South"), txtLatMinute,
-                "txtLatMinute", lblDegMin[0], "lblDegMin(0)");
-  coordinateRow(2910, lblLongitude, "lblLongitude", QStringLiteral("Longitude:"), txtLongDegree, "txtLongDegree",
-                optLongEast, "optLongEast", QStringLiteral("East"), QStringLiteral("West"), txtLongMinute,
-                "txtLongMinute", lblDegMin[1], "lblDegMin(1)");
+  coordinateRow(2400, txtLatDegree, "txtLatDegree", optLatSouth, "optLatSouth", QStringLiteral("North"),
+                QStringLiteral("South"), txtLatMinute, "txtLatMinute");
+  coordinateRow(2910, txtLongDegree, "txtLongDegree", optLongEast, "optLongEast", QStringLiteral("East"),
+                QStringLiteral("West"), txtLongMinute, "txtLongMinute");
 
-  lblCity = MakeLabel(client, "lblCity", QStringLiteral("City:"));
-  PlaceTw(lblCity, rightLabel, 3465, 1050, 240);
   txtCity = MakeTextBox(client, "txtCity");
   PlaceTw(txtCity, rightBox, 3420, 2280, 330);
-  lblState = MakeLabel(client, "lblState", QStringLiteral("State:"));
-  PlaceTw(lblState, rightLabel, 3975, 1050, 240);
   txtState = MakeTextBox(client, "txtState");
   PlaceTw(txtState, rightBox, 3930, 2280, 330);
-  lblCountry = MakeLabel(client, "lblCountry", QStringLiteral("Country:"));
-  PlaceTw(lblCountry, rightLabel, 4485, 1050, 240);
   txtCountry = MakeTextBox(client, "txtCountry");
   PlaceTw(txtCountry, rightBox, 4440, 2280, 330);
 
@@ -308,29 +253,34 @@ void frmMain::BuildControls() {
   fraFullBrand->setFrameShape(QFrame::Box);
   fraFullBrand->setFrameShadow(QFrame::Sunken);
   PlaceTw(fraFullBrand, 180, 5640, 10440, 1110);
-  const QFont brandFont = platform::UiFont(QStringLiteral("Verdana"), 8.25, true, false, true);
-  lblFullBrand = MakeLabel(fraFullBrand, "lblFullBrand",
-                           QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                          "online. Get this software fully branded for your website. Click here for "
-                                          "more details."));
-  lblCobrand = MakeLabel(fraFullBrand, "lblCobrand",
-                         QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
-                                        "site. Put your site's name &&  link here. See \"Help\" for details. Click Here "
-                                        "for more info on co-branding."));
-  for (QLabel* label : {lblFullBrand, lblCobrand}) {
-    label->setFont(brandFont);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
-    label->setAutoFillBackground(true);  // the label in front hides the one behind
-    MakeLinkLook(label);
-    PlaceTw(label, 90, 90, 10260, 930);
-  }
+  // The label in front hides the one behind.
+  const auto brandLabel = [&](const char* name, const QString& text) {
+    return platform::MakeLabel(fraFullBrand, {name, LabelCaption(text), {90, 90, 10260, 930}, boldLink, linkColour,
+                                              Qt::AlignCenter, true, true});
+  };
+  lblFullBrand = brandLabel("lblFullBrand",
+                            QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                           "online. Get this software fully branded for your website. Click here for "
+                                           "more details."));
+  lblCobrand = brandLabel("lblCobrand",
+                          QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
+                                         "site. Put your site's name &&  link here. See \"Help\" for details. Click "
+                                         "Here for more info on co-branding."));
 
   platform::MakeLinkLabel(lblURL, [this] { lblURL_Click(); });
   platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });
-  for (QLineEdit* box : {txtName, txtCity, txtState, txtCountry, txtLatDegree, txtLatMinute, txtLongDegree,
-                         txtLongMinute}) {
-    box->installEventFilter(this);
+  const std::array<std::pair<QLineEdit*, void (frmMain::*)(int&)>, 8> keyFilters{{
+      {txtName, &frmMain::txtName_KeyPress},
+      {txtCity, &frmMain::txtCity_KeyPress},
+      {txtState, &frmMain::txtState_KeyPress},
+      {txtCountry, &frmMain::txtCountry_KeyPress},
+      {txtLatDegree, &frmMain::txtLatDegree_KeyPress},
+      {txtLatMinute, &frmMain::txtLatMinute_KeyPress},
+      {txtLongDegree, &frmMain::txtLongDegree_KeyPress},
+      {txtLongMinute, &frmMain::txtLongMinute_KeyPress},
+  }};
+  for (const auto& [box, handler] : keyFilters) {
+    controlEvents.KeyPress(box, [this, handler](int& KeyAscii) { (this->*handler)(KeyAscii); });
   }
 
   QWidget::setTabOrder(cmdOpen, txtName);
@@ -442,49 +392,6 @@ void frmMain::txtLatDegree_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
 void frmMain::txtLatMinute_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
 void frmMain::txtLongDegree_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
 void frmMain::txtLongMinute_KeyPress(int& KeyAscii) { DigitsFilter(KeyAscii); }
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  using KeyHandler = void (frmMain::*)(int&);
-  KeyHandler handler = nullptr;
-  if (watched == txtName) handler = &frmMain::txtName_KeyPress;
-  else if (watched == txtCity) handler = &frmMain::txtCity_KeyPress;
-  else if (watched == txtState) handler = &frmMain::txtState_KeyPress;
-  else if (watched == txtCountry) handler = &frmMain::txtCountry_KeyPress;
-  else if (watched == txtLatDegree) handler = &frmMain::txtLatDegree_KeyPress;
-  else if (watched == txtLatMinute) handler = &frmMain::txtLatMinute_KeyPress;
-  else if (watched == txtLongDegree) handler = &frmMain::txtLongDegree_KeyPress;
-  else if (watched == txtLongMinute) handler = &frmMain::txtLongMinute_KeyPress;
-  if (!handler) return QMainWindow::eventFilter(watched, event);
-
-  if (event->type() == QEvent::ShortcutOverride) {
-    // A combination that types a refused character (Ctrl+C, Ctrl+V) must reach the
-    // key press below instead of acting as the box's own shortcut.
-    const int code = TypedCharacterCode(*static_cast<QKeyEvent*>(event));
-    if (code != 0) event->accept();
-    return false;
-  }
-  if (event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers mods = key->modifiers();
-    // An Alt combination that found no menu or access key is a command, not typing:
-    // it types nothing, so the box must not take its text either.
-    if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier)) return !key->text().isEmpty();
-    int KeyAscii = TypedCharacterCode(*key);
-    if (KeyAscii == 0) return false;  // types no character: not filtered
-    (this->*handler)(KeyAscii);
-    return KeyAscii == 0;  // a refused key never reaches the box
-  }
-  if (event->type() == QEvent::InputMethod) {
-    // Characters composed through an input method are typed characters too.
-    const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
-    for (const QChar c : commit) {
-      int KeyAscii = c.unicode();
-      (this->*handler)(KeyAscii);
-      if (KeyAscii == 0) return true;
-    }
-  }
-  return false;
-}
 
 // ---- Checks ----------------------------------------------------------------------------
 

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "chart/BirthInput.h"
+#include "platform/KeyPress.h"
 #include "platform/Services.h"
 
 class QAction;
@@ -117,9 +118,11 @@ class frmMain : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Routes the text boxes' key presses to their key filters.
+  platform::ControlEvents controlEvents;
+
   void BuildControls();
   void BuildMenus();
   void LettersFilter(QLineEdit* box, int& KeyAscii);

@@ -27,15 +27,6 @@ const QColor LinkBlue(0, 0, 255);
 constexpr int ClientWidth = 6225;
 constexpr int ClientHeight = 6500;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setFont(font);
-  label->setWordWrap(true);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
 }  // namespace
 
 frmSave::frmSave() {
@@ -45,12 +36,11 @@ frmSave::frmSave() {
   setFixedSize(platform::Px(ClientWidth), platform::Px(ClientHeight));
   setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
 
-  lblURL = MakeLabel(this, "lblURL",
-                     QStringLiteral("Share your chart and your questions in our astrology forum. Visit ") +
-                         HomePageAddress() + QStringLiteral(" Now"),
-                     UiFont(QStringLiteral("Verdana"), 9, true));
-  lblURL->setAlignment(Qt::AlignCenter);
-  PlaceTw(lblURL, 217, 30, 5760, 420);
+  lblURL = platform::MakeLabel(this, {"lblURL",
+                                      QStringLiteral("Share your chart and your questions in our astrology forum. "
+                                                     "Visit ") + HomePageAddress() + QStringLiteral(" Now"),
+                                      {217, 30, 5760, 420}, UiFont(QStringLiteral("Verdana"), 9, true), {},
+                                      Qt::AlignCenter, true});
 
   RTB = new RichTextBox(this);
   RTB->setObjectName(QStringLiteral("RTB"));
@@ -65,27 +55,21 @@ frmSave::frmSave() {
   fraFullBrand = new QGroupBox(this);
   fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
   PlaceTw(fraFullBrand, 30, 5640, 6135, 800);
-  const QFont advertFont = UiFont(QStringLiteral("Verdana"), 8.25, true);
-  lblFullBrand = MakeLabel(fraFullBrand, "lblFullBrand",
-                           QStringLiteral("Home Business Opportunity. Start your own Internet business "
-                                          "and make money online. Get this software fully branded for "
-                                          "your website. Click here for more details."),
-                           advertFont);
-  lblCobrand = MakeLabel(fraFullBrand, "lblCobrand",
-                         QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
-                                        "traffic to your site. Put your site's name &  link here. See "
-                                        "\"Help\" for details.    Click Here for more info on "
-                                        "co-branding."),
-                         advertFont);
-  for (QLabel* advert : {lblFullBrand, lblCobrand}) {
-    QPalette palette = advert->palette();
-    palette.setColor(QPalette::WindowText, LinkBlue);
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-    advert->setPalette(palette);
-    advert->setAutoFillBackground(true);  // the label on top hides the other one
-    advert->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTw(advert, 120, 150, 5895, 600);
-  }
+  // The label on top hides the other one: both fill their background in the button colour.
+  const auto advert = [this](const char* name, const QString& text) {
+    QLabel* label = platform::MakeLabel(fraFullBrand, {name, text, {120, 150, 5895, 600},
+                                                       UiFont(QStringLiteral("Verdana"), 8.25, true), LinkBlue,
+                                                       Qt::AlignLeft | Qt::AlignTop, true});
+    platform::SetBackColor(label, label->palette().color(QPalette::Button));
+    return label;
+  };
+  lblFullBrand = advert("lblFullBrand", QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                                       "and make money online. Get this software fully branded for "
+                                                       "your website. Click here for more details."));
+  lblCobrand = advert("lblCobrand", QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                                                   "traffic to your site. Put your site's name &  link here. See "
+                                                   "\"Help\" for details.    Click Here for more info on "
+                                                   "co-branding."));
   lblCobrand->raise();
 
   RTB1 = new RichTextBox(this);

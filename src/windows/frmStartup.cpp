@@ -8,8 +8,11 @@
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <string>
 
 #include "windows/frmMain.h"
+#include "platform/Failure.h"
 #include "platform/Forms.h"
 #include "platform/Services.h"
 #include "windows/modHelp_QuitApplication.h"
@@ -19,13 +22,10 @@ const QString frmStartup::AlreadyRunningMessage = QStringLiteral("Application is
 
 namespace {
 
-// Runs one step of the start-up; a failing step is skipped and the next one runs.
-template <class Step>
-void RunStep(Step&& step) {
-  try {
-    step();
-  } catch (...) {
-  }
+// Runs one step of the start-up; a failing step is reported on the error stream
+// and skipped, and the next one runs.
+void RunStep(const char* name, const std::function<void()>& step) {
+  platform::RunReportingFailure(std::string("Start-up step \"") + name + "\"", step);
 }
 
 // Platforms without a screen the user can see or answer a box on.
@@ -43,19 +43,19 @@ frmStartup::frmStartup() {
 
 void frmStartup::Form_Load() {
   bool secondInstance = false;
-  RunStep([&] { secondInstance = !platform::Service<platform::ISingleInstance>().Acquire(); });
+  RunStep("single instance", [&] { secondInstance = !platform::Service<platform::ISingleInstance>().Acquire(); });
   if (secondInstance) {
-    RunStep([&] { ReportSecondInstance(); });
+    RunStep("second instance report", [&] { ReportSecondInstance(); });
     // The quit runs from the event loop: this form is still being loaded here, and
     // it is one of the windows the quit unloads.
     QMetaObject::invokeMethod(this, &QuitApplication, Qt::QueuedConnection);
     return;
   }
-  RunStep([] { platform::Service<platform::IRandom>().Randomize(); });
-  RunStep([] { CheckForUpdateReminder(); });
-  RunStep([] { platform::Form<frmMain>::Show(); });
-  RunStep([this] { hide(); });
-  RunStep([this] { CoBrand_Randomize(); });
+  RunStep("randomize", [] { platform::Service<platform::IRandom>().Randomize(); });
+  RunStep("update reminder", [] { CheckForUpdateReminder(); });
+  RunStep("show frmMain", [] { platform::Form<frmMain>::Show(); });
+  RunStep("hide frmStartup", [this] { hide(); });
+  RunStep("CoBrand_Randomize", [this] { CoBrand_Randomize(); });
 }
 
 void frmStartup::ReportSecondInstance() {

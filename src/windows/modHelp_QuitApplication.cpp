@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/Failure.h"
 #include "platform/Forms.h"
 
 namespace {
@@ -29,14 +32,15 @@ int quitDepth = 0;
 // The windows whose unload this quit has started (identity only, never dereferenced).
 std::vector<const QWidget*> unloadStarted;
 
-// The unload of the next loaded window whose unload this quit has not started yet.
-std::function<void()> NextUnload() {
+// The next loaded window whose unload this quit has not started yet, with its
+// name for the error stream.
+std::pair<std::function<void()>, std::string> NextUnload() {
   for (const platform::LoadedForm& form : platform::LoadedForms()) {
     const QWidget* widget = form.widget.data();
     if (!widget) continue;
     if (std::find(unloadStarted.begin(), unloadStarted.end(), widget) != unloadStarted.end()) continue;
     unloadStarted.push_back(widget);
-    return form.unload;
+    return {form.unload, widget->objectName().toStdString()};
   }
   return {};
 }
@@ -48,13 +52,10 @@ void QuitApplication() {
   // A window that an unload handler loads is unloaded as well; the bound only
   // guards against handlers that keep loading windows for ever.
   for (int guard = 0; guard < 1000; ++guard) {
-    std::function<void()> unload = NextUnload();
+    const auto [unload, name] = NextUnload();
     if (!unload) break;
-    try {
-      unload();
-    } catch (...) {
-      // A failing unload handler does not stop the quit.
-    }
+    // A failing unload handler does not stop the quit.
+    platform::RunReportingFailure("Unloading " + name, unload);
   }
   --quitDepth;
   // A re-entered call leaves the end to the outermost one, which runs it once,

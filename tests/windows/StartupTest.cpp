@@ -120,6 +120,22 @@ TEST_F(StartupTest, FailingStepsAreSkipped) {
   platform::Install<platform::IRandom>(nullptr);
 }
 
+TEST_F(StartupTest, FailingStepsAreReportedOnTheErrorStream) {
+  class BrokenRandom final : public platform::IRandom {
+   public:
+    void Randomize() override { throw std::runtime_error("no seed"); }
+    float Rnd() override { throw 7; }
+  };
+  platform::Install<platform::IRandom>(std::make_unique<BrokenRandom>());
+  testing::internal::CaptureStderr();
+  Form<frmStartup>::Get();
+  const std::string written = testing::internal::GetCapturedStderr();
+  platform::Install<platform::IRandom>(nullptr);
+  EXPECT_NE(written.find("Start-up step \"randomize\" failed: no seed\n"), std::string::npos) << written;
+  EXPECT_NE(written.find("Start-up step \"CoBrand_Randomize\" failed: unknown exception\n"), std::string::npos)
+      << written;
+}
+
 TEST_F(StartupTest, CoBrandPickBringsExactlyOneLabelToTheFront) {
   frmStartup& startup = Form<frmStartup>::Get();
   frmMain& main = Form<frmMain>::Get();
