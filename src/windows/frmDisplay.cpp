@@ -292,15 +292,23 @@ void ChartTextBox::setText(const QString& text) {
   QString shown = text;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  setPlainText(shown);
-  FitLines(shown.split(QLatin1Char('\n')));
+  QStringList lines = shown.split(QLatin1Char('\n'));
+  // A list too long for the box loses the empty line every house text starts with.
+  if (!FitLines(lines) && lines.size() > 1 && lines.front().isEmpty()) {
+    lines.removeFirst();
+    FitLines(lines);
+  }
+  setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-// Keeps each body on a line of its own: a list whose longest line is wider than
-// the box is shown in the largest of a few smaller fonts that holds it, with a
-// narrower margin.
-void ChartTextBox::FitLines(const QStringList& lines) {
+// Keeps each body on a line of its own and, where it can, every line in sight: a
+// list wider or taller than the box is shown in the largest of a few smaller
+// fonts that holds it, with a narrower margin. False when even the smallest font
+// cannot show every line without scrolling; the box then shows as many as it can
+// in that font and scrolls to the rest.
+bool ChartTextBox::FitLines(const QStringList& lines) {
   const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
+  const int tall = height() - 2 * frameWidth();
   const double own = font().pointSizeF();
   for (double size : kCrowdedSizes) {
     QFont shown = font();
@@ -309,12 +317,16 @@ void ChartTextBox::FitLines(const QStringList& lines) {
     const QFontMetricsF metrics(shown);
     double widest = 0;
     for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
-    if (widest <= room - 2 * margin || size == kCrowdedSizes.back()) {
+    const bool wide = widest <= room - 2 * margin;
+    const bool high = lines.size() * metrics.lineSpacing() + 2 * margin <= tall;
+    const bool last = size == kCrowdedSizes.back();
+    if ((wide && high) || last) {
       document()->setDefaultFont(shown);
       document()->setDocumentMargin(margin);
-      return;
+      return wide && high;
     }
   }
+  return false;
 }
 
 // ---------------------------------------------------------------------------

@@ -38,7 +38,7 @@ class ChartTextBox : public QPlainTextEdit {
   QString text() const { return text_; }
 
  private:
-  void FitLines(const QStringList& lines);
+  bool FitLines(const QStringList& lines);
 
   QString text_;
 };
