@@ -555,17 +555,21 @@ void frmDisplay::BuildChakraPanel() {
   Picture2->setObjectName(QStringLiteral("Picture2"));
   PlaceTw(Picture2, 11040, 360, 3735, 7455);
 
+  // The two column headings, each explained by its tooltip.
   const QFont headingFont = UiFont(QStringLiteral("Verdana"), 8.25, true);
-  auto* emissive = TransparentLabel(Picture2, QStringLiteral("lblCaptions(0)"), headingFont);
-  emissive->setText(QStringLiteral("Emissive"));
-  emissive->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  emissive->setToolTip(QStringLiteral(
-      "Refers to the energy that is being sent out or used up. It is the yang side of each "
-      "chakra, placed on the left side and influenced by the planets on the right side of the "
-      "Ormandel chart."));
-  SetForeColor(emissive, kDarkRed);
-  PlaceTw(emissive, 60, 0, 1200, 240);
-  lblCaptions[0] = emissive;
+  const auto heading = [&](int index, const QString& text, Qt::Alignment side, int left, const QString& tip) {
+    QLabel* label = TransparentLabel(Picture2, Indexed("lblCaptions", index), headingFont);
+    label->setText(text);
+    label->setAlignment(side | Qt::AlignVCenter);
+    label->setToolTip(tip);
+    SetForeColor(label, kDarkRed);
+    PlaceTw(label, left, 0, 1200, 240);
+    lblCaptions[static_cast<std::size_t>(index)] = label;
+  };
+  heading(0, QStringLiteral("Emissive"), Qt::AlignLeft, 60,
+          QStringLiteral("Refers to the energy that is being sent out or used up. It is the yang side of each "
+                         "chakra, placed on the left side and influenced by the planets on the right side of "
+                         "the Ormandel chart."));
 
   auto* chakra = new QLabel(QStringLiteral("CHAKRA"), Picture2);
   chakra->setObjectName(QStringLiteral("lblCaptions(1)"));
@@ -576,16 +580,10 @@ void frmDisplay::BuildChakraPanel() {
   PlaceTw(chakra, 1365, 0, 915, 240);
   lblCaptions[1] = chakra;
 
-  auto* receptive = TransparentLabel(Picture2, QStringLiteral("lblCaptions(2)"), headingFont);
-  receptive->setText(QStringLiteral("Receptive"));
-  receptive->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  receptive->setToolTip(QStringLiteral(
-      "The Yin side of each chakra, it refers to the energy that the human body receives from "
-      "the planetary influences on the left side of the Ormandel chart. It is positioned on the "
-      "right hand side."));
-  SetForeColor(receptive, kDarkRed);
-  PlaceTw(receptive, 2375, 0, 1200, 240);
-  lblCaptions[2] = receptive;
+  heading(2, QStringLiteral("Receptive"), Qt::AlignRight, 2375,
+          QStringLiteral("The Yin side of each chakra, it refers to the energy that the human body receives "
+                         "from the planetary influences on the left side of the Ormandel chart. It is "
+                         "positioned on the right hand side."));
 
   const QFont boxFont = UiFont(QStringLiteral("Verdana"), 8.25);
   for (int m = 0; m < 6; ++m) {
