@@ -69,6 +69,8 @@ long long FloorDiv(long long a, long long b);
 // A whole-valued double as plain decimal text ("-0" reads "0"); never converts an
 // out-of-range value to an integer type.
 std::string WholeText(double value);
+// WholeText(value) appended to text.
+void AppendWholeText(std::string& text, double value);
 // While value is at or above period (inclusive) or above it, subtracts period.
 // A value far out of range is first brought near with fmod, so no loop can run
 // for ever (an infinity or NaN comes back as NaN and stops at once). A period that
