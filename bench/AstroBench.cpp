@@ -100,6 +100,7 @@ std::vector<BirthMoment> VariedBirths() {
 // says the same per chart.
 void BM_WholeChart_1000Births(benchmark::State& state) {
   const std::vector<BirthMoment> births = VariedBirths();
+  astro::BirthRecord = births.front().Record;
   astro::MarkRetrogrades();  // the first chart of a run loads the retrograde tables
   for (auto _ : state) {
     for (const BirthMoment& birth : births) {
