@@ -149,8 +149,9 @@ std::string FormatLongitude(double lon) {
   const double m = std::floor(minutes);
   const double s = std::floor(60 * (minutes - m));
   const double k = std::floor(d / 30);
-  // Repeated subtraction of 30 from a whole number is exact, and so is fmod.
-  if (d >= 30) d = std::fmod(d, 30.0);
+  // Repeated subtraction of 30 from a whole number is exact, and so is fmod; below
+  // 360 the sign's start 30 * k is exact too, and so is taking it away.
+  if (d >= 30) d = d < 360 ? d - 30 * k : std::fmod(d, 30.0);
   std::string text;
   text.reserve(24);
   detail::AppendWholeText(text, d);

@@ -99,8 +99,10 @@ std::string_view LastCharacters(std::string_view s, int n) {
   return s.substr(start);
 }
 
-std::string PadTwo(std::string_view field) {
-  return field.size() <= 1 ? "0" + std::string(field) : std::string(field);
+// The field appended to text, a field of one character or none behind a "0".
+void AppendPaddedTwo(std::string& text, std::string_view field) {
+  if (field.size() <= 1) text += '0';
+  text += field;
 }
 
 }  // namespace
@@ -195,7 +197,13 @@ std::string ShortPositionText(const std::string& text) {
   const std::string_view minutes =
       detail::TrimBlanks(t.substr(degreeAt + kDegreeSign.size(), minuteAt - degreeAt - kDegreeSign.size()));
   const std::string_view code = detail::TrimBlanks(LastCharacters(text, 3));
-  return PadTwo(degrees) + " " + std::string(code) + " " + PadTwo(minutes);
+  std::string result;
+  AppendPaddedTwo(result, degrees);
+  result += ' ';
+  result += code;
+  result += ' ';
+  AppendPaddedTwo(result, minutes);
+  return result;
 }
 
 void CalcPlanetPositions() {
