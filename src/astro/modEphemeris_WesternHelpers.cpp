@@ -5,6 +5,11 @@
 #include <cstdio>
 #include <limits>
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define ORMANDEL_X86_VECTOR_STATE 1
+#endif
+
 namespace astro {
 
 namespace {
@@ -13,6 +18,18 @@ double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
 // Beyond this many periods the plain loops would take too long; fmod is exact.
 constexpr double kLoopPeriods = 4096.0;
+
+#ifdef ORMANDEL_X86_VECTOR_STATE
+__attribute__((target("avx"))) void ZeroUpperHalves() { _mm256_zeroupper(); }
+
+bool HasWideVectors() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx") != 0;
+  }();
+  return has;
+}
+#endif
 
 }  // namespace
 
@@ -71,6 +88,12 @@ std::string_view TrimBlanks(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void ClearUpperVectorState() {
+#ifdef ORMANDEL_X86_VECTOR_STATE
+  if (HasWideVectors()) ZeroUpperHalves();
+#endif
 }
 
 }  // namespace detail

@@ -81,6 +81,12 @@ double ReduceBelow(double value, double period, bool inclusive);
 double RaiseAboveZero(double value, double period);
 // The text without its leading and trailing blanks (other white space is kept).
 std::string_view TrimBlanks(std::string_view text);
+// Marks the upper halves of the processor's wide vector registers as clean. Code
+// elsewhere in the process (the windowing libraries) can leave them marked in use,
+// and then every plain floating-point instruction of the calculators waits on
+// them, several times slower. Each calculator calls this first; it changes no
+// value. Nothing happens on a processor without those registers.
+void ClearUpperVectorState();
 }  // namespace detail
 
 }  // namespace astro

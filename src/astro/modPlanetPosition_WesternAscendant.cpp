@@ -70,6 +70,7 @@ std::array<double, 25> HousePoints(double ascendant, double midheaven) {
 }
 
 void CalcAscendant() {
+  detail::ClearUpperVectorState();
   const BirthRecordData& b = BirthRecord;
   AscendantWorkingValues& w = AscendantWork;
 

@@ -207,6 +207,7 @@ std::string ShortPositionText(const std::string& text) {
 }
 
 void CalcPlanetPositions() {
+  detail::ClearUpperVectorState();
   static constexpr std::array<const char*, 8> kNames{"Sun", "Moon", "Mercury", "Venus",
                                                      "Mars", "Jupiter", "Saturn", "Asc"};
   for (std::size_t slot = 0; slot < kNames.size(); ++slot) PositionNames[slot] = kNames[slot];
