@@ -5,6 +5,11 @@
 #include <cstdio>
 #include <limits>
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define ORMANDEL_X86_VECTOR_STATE 1
+#endif
+
 namespace astro {
 
 namespace {
@@ -13,6 +18,18 @@ double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
 // Beyond this many periods the plain loops would take too long; fmod is exact.
 constexpr double kLoopPeriods = 4096.0;
+
+#ifdef ORMANDEL_X86_VECTOR_STATE
+__attribute__((target("avx"))) void ZeroUpperHalves() { _mm256_zeroupper(); }
+
+bool HasWideVectors() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx") != 0;
+  }();
+  return has;
+}
+#endif
 
 }  // namespace
 
@@ -27,11 +44,29 @@ long long FloorDiv(long long a, long long b) {
   return q;
 }
 
-std::string WholeText(double value) {
-  if (value == 0.0) return "0";  // also turns -0 into "0"
+void AppendWholeText(std::string& text, double value) {
+  if (value == 0.0) {  // also turns -0 into "0"
+    text += '0';
+    return;
+  }
+  // A whole number below 2^53 in magnitude, what every calculator writes, is
+  // exactly its integer, whose digits are those "%.0f" prints.
+  if (std::fabs(value) < 9007199254740992.0 && value == std::trunc(value)) {
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value)).ptr;
+    text.append(buffer, end);
+    return;
+  }
+  // Anything else (a fraction, a huge number, an infinity or NaN) as "%.0f" has it.
   char buffer[400];
   std::snprintf(buffer, sizeof buffer, "%.0f", value);
-  return buffer;
+  text += buffer;
+}
+
+std::string WholeText(double value) {
+  std::string text;
+  AppendWholeText(text, value);
+  return text;
 }
 
 double ReduceBelow(double value, double period, bool inclusive) {
@@ -53,6 +88,12 @@ std::string_view TrimBlanks(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void ClearUpperVectorState() {
+#ifdef ORMANDEL_X86_VECTOR_STATE
+  if (HasWideVectors()) ZeroUpperHalves();
+#endif
 }
 
 }  // namespace detail
@@ -77,8 +118,13 @@ std::string JDToDateText(double jd) {
   l = floor(j / 11);
   const double month = j + 2 - 12 * l;
   const double year = 100 * (n - 49) + i + l;
-  return "(M/D/Y) " + detail::WholeText(month) + "/" + detail::WholeText(day) + "/" +
-         detail::WholeText(year);
+  std::string text = "(M/D/Y) ";
+  detail::AppendWholeText(text, month);
+  text += '/';
+  detail::AppendWholeText(text, day);
+  text += '/';
+  detail::AppendWholeText(text, year);
+  return text;
 }
 
 double SiderealTime(double t0, double ut) {
@@ -126,11 +172,19 @@ std::string FormatLongitude(double lon) {
   const double m = std::floor(minutes);
   const double s = std::floor(60 * (minutes - m));
   const double k = std::floor(d / 30);
-  // Repeated subtraction of 30 from a whole number is exact, and so is fmod.
-  if (d >= 30) d = std::fmod(d, 30.0);
-  std::string code;
-  if (k >= 0 && k < 12) code = SignCodes[static_cast<std::size_t>(k)];
-  return detail::WholeText(d) + "\u00B0 " + detail::WholeText(m) + "' " + detail::WholeText(s) + "\" " + code;
+  // Repeated subtraction of 30 from a whole number is exact, and so is fmod; below
+  // 360 the sign's start 30 * k is exact too, and so is taking it away.
+  if (d >= 30) d = d < 360 ? d - 30 * k : std::fmod(d, 30.0);
+  std::string text;
+  text.reserve(24);
+  detail::AppendWholeText(text, d);
+  text += "\u00B0 ";
+  detail::AppendWholeText(text, m);
+  text += "' ";
+  detail::AppendWholeText(text, s);
+  text += "\" ";
+  if (k >= 0 && k < 12) text += SignCodes[static_cast<std::size_t>(k)];
+  return text;
 }
 
 double AyanamsaJ2000(double t) {

@@ -69,6 +69,8 @@ long long FloorDiv(long long a, long long b);
 // A whole-valued double as plain decimal text ("-0" reads "0"); never converts an
 // out-of-range value to an integer type.
 std::string WholeText(double value);
+// WholeText(value) appended to text.
+void AppendWholeText(std::string& text, double value);
 // While value is at or above period (inclusive) or above it, subtracts period.
 // A value far out of range is first brought near with fmod, so no loop can run
 // for ever (an infinity or NaN comes back as NaN and stops at once). A period that
@@ -79,6 +81,12 @@ double ReduceBelow(double value, double period, bool inclusive);
 double RaiseAboveZero(double value, double period);
 // The text without its leading and trailing blanks (other white space is kept).
 std::string_view TrimBlanks(std::string_view text);
+// Marks the upper halves of the processor's wide vector registers as clean. Code
+// elsewhere in the process (the windowing libraries) can leave them marked in use,
+// and then every plain floating-point instruction of the calculators waits on
+// them, several times slower. Each calculator calls this first; it changes no
+// value. Nothing happens on a processor without those registers.
+void ClearUpperVectorState();
 }  // namespace detail
 
 }  // namespace astro

@@ -91,10 +91,12 @@ double TodayJD() {
 std::chrono::local_seconds SystemLocalTime() {
   using namespace std::chrono;
   const std::time_t now = std::time(nullptr);
-  const std::tm* parts = std::localtime(&now);
-  if (parts == nullptr) return local_seconds{seconds{now}};
-  const local_days date{year{parts->tm_year + 1900} / (parts->tm_mon + 1) / parts->tm_mday};
-  return date + hours{parts->tm_hour} + minutes{parts->tm_min} + seconds{parts->tm_sec};
+  // localtime_r reads the zone rules once per run; localtime would look at the
+  // zone file again on every call.
+  std::tm parts{};
+  if (localtime_r(&now, &parts) == nullptr) return local_seconds{seconds{now}};
+  const local_days date{year{parts.tm_year + 1900} / (parts.tm_mon + 1) / parts.tm_mday};
+  return date + hours{parts.tm_hour} + minutes{parts.tm_min} + seconds{parts.tm_sec};
 }
 
 std::string_view DashaLordCode(int lord) {

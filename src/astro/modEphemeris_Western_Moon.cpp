@@ -150,6 +150,7 @@ std::string RashiFromLongitudeText(const std::string& text) {
 }
 
 void CalcMoonAndDasha() {
+  detail::ClearUpperVectorState();
   MoonWorkingValues& w = MoonWork;
   TimeAndPlace(w);
   MeanElements(w);

@@ -28,7 +28,15 @@ std::string FormatSignedDMS(double& angle) {
   const double f = angle - d;
   const double m = std::floor(60 * f);
   const double s = std::floor(60 * (60 * f - m));
-  return detail::WholeText(sign * d) + "\u00B0 " + detail::WholeText(m) + "' " + detail::WholeText(s) + "\"";
+  std::string text;
+  text.reserve(24);
+  detail::AppendWholeText(text, sign * d);
+  text += "\u00B0 ";
+  detail::AppendWholeText(text, m);
+  text += "' ";
+  detail::AppendWholeText(text, s);
+  text += '"';
+  return text;
 }
 
 std::string FormatLongitudeInPlace(double& angle) {
@@ -62,6 +70,7 @@ std::array<double, 25> HousePoints(double ascendant, double midheaven) {
 }
 
 void CalcAscendant() {
+  detail::ClearUpperVectorState();
   const BirthRecordData& b = BirthRecord;
   AscendantWorkingValues& w = AscendantWork;
 

@@ -66,9 +66,27 @@ Position HeliocentricPosition(bool earth) {
   const double r = p.a * (1 - p.e * p.e) / (1 + p.e * std::cos(v));
   if (earth) return {r * std::cos(v + p.w), r * std::sin(v + p.w), 0.0};
   const double u = v + p.w - p.Omega;
-  return {r * (std::cos(p.Omega) * std::cos(u) - std::sin(u) * std::sin(p.Omega) * std::cos(p.i)),
-          r * (std::sin(p.Omega) * std::cos(u) + std::sin(u) * std::cos(p.Omega) * std::cos(p.i)),
-          r * std::sin(u) * std::sin(p.i)};
+  const double cosOmega = std::cos(p.Omega), sinOmega = std::sin(p.Omega);
+  const double cosU = std::cos(u), sinU = std::sin(u);
+  const double cosI = std::cos(p.i);
+  return {r * (cosOmega * cosU - sinU * sinOmega * cosI), r * (sinOmega * cosU + sinU * cosOmega * cosI),
+          r * sinU * std::sin(p.i)};
+}
+
+// The Earth's heliocentric position at day number d; leaves the Earth's elements
+// in PlanetWork.
+Position EarthPosition(double d) {
+  OrbitalElements(kEarth, d);
+  return HeliocentricPosition(true);
+}
+
+// Geocentric longitude in degrees, [0, 360), of a body at planet seen from earth.
+double LongitudeSeenFromEarth(const Position& planet, const Position& earth) {
+  const double x = planet.X - earth.X;
+  const double y = planet.Y - earth.Y;
+  double longitude = ATan2(y, x) * (180 / 3.14159265358979);
+  longitude = detail::ReduceBelow(longitude, 360, false);
+  return detail::RaiseAboveZero(longitude, 360);
 }
 
 // The last n characters of a UTF-8 text (continuation bytes belong to their character).
@@ -81,8 +99,10 @@ std::string_view LastCharacters(std::string_view s, int n) {
   return s.substr(start);
 }
 
-std::string PadTwo(std::string_view field) {
-  return field.size() <= 1 ? "0" + std::string(field) : std::string(field);
+// The field appended to text, a field of one character or none behind a "0".
+void AppendPaddedTwo(std::string& text, std::string_view field) {
+  if (field.size() <= 1) text += '0';
+  text += field;
 }
 
 }  // namespace
@@ -161,14 +181,9 @@ void OrbitalElements(int body, double d) {
 void GeocentricLongitude(int body, double d) {
   OrbitalElements(body, d);
   Position planet = HeliocentricPosition(false);
-  OrbitalElements(kEarth, d);
-  const Position earth = HeliocentricPosition(true);
+  const Position earth = EarthPosition(d);
   if (body == kEarth) planet = {};  // the Sun, seen from the Earth
-  const double x = planet.X - earth.X;
-  const double y = planet.Y - earth.Y;
-  double longitude = ATan2(y, x) * (180 / 3.14159265358979);
-  longitude = detail::ReduceBelow(longitude, 360, false);
-  PlanetWork.BodyLongitude = detail::RaiseAboveZero(longitude, 360);
+  PlanetWork.BodyLongitude = LongitudeSeenFromEarth(planet, earth);
 }
 
 std::string ShortPositionText(const std::string& text) {
@@ -182,10 +197,17 @@ std::string ShortPositionText(const std::string& text) {
   const std::string_view minutes =
       detail::TrimBlanks(t.substr(degreeAt + kDegreeSign.size(), minuteAt - degreeAt - kDegreeSign.size()));
   const std::string_view code = detail::TrimBlanks(LastCharacters(text, 3));
-  return PadTwo(degrees) + " " + std::string(code) + " " + PadTwo(minutes);
+  std::string result;
+  AppendPaddedTwo(result, degrees);
+  result += ' ';
+  result += code;
+  result += ' ';
+  AppendPaddedTwo(result, minutes);
+  return result;
 }
 
 void CalcPlanetPositions() {
+  detail::ClearUpperVectorState();
   static constexpr std::array<const char*, 8> kNames{"Sun", "Moon", "Mercury", "Venus",
                                                      "Mars", "Jupiter", "Saturn", "Asc"};
   for (std::size_t slot = 0; slot < kNames.size(); ++slot) PositionNames[slot] = kNames[slot];
@@ -203,10 +225,19 @@ void CalcPlanetPositions() {
   p.Minute = ut.Minute;
   p.DayNumber = DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute);
 
+  // GeocentricLongitude for every body, with the Earth's orbit solved once for all
+  // of them; PlanetWork is left with the Earth's elements, as after that call.
+  const Position earth = EarthPosition(p.DayNumber);
   for (int body = 0; body < kBodies; ++body) {
-    GeocentricLongitude(body, p.DayNumber);
+    Position planet;  // the Sun sits at the origin
+    if (body != kEarth) {
+      OrbitalElements(body, p.DayNumber);
+      planet = HeliocentricPosition(false);
+    }
+    p.BodyLongitude = LongitudeSeenFromEarth(planet, earth);
     BodyLongitudeText[static_cast<std::size_t>(body)] = FormatLongitudeInPlace(p.BodyLongitude);
   }
+  OrbitalElements(kEarth, p.DayNumber);
 
   PlanetPositions[0] = ShortPositionText(BodyLongitudeText[2]);
   PlanetPositions[1] = ShortPositionText(MoonLongitudeText);
