@@ -1,6 +1,8 @@
 #include "platform/Look.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
@@ -57,13 +59,39 @@ void InstallFontSubstitutions() {
   QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif"));
 }
 
+namespace {
+
+// The fonts asked for so far in this run, by face, size and style. The windows
+// are built afresh on every load; sharing one font object per variant spares
+// resolving the same font again for every control.
+QHash<QString, QFont>& MadeFonts() {
+  static QHash<QString, QFont>* fonts = [] {
+    qAddPostRoutine([] { MadeFonts().clear(); });
+    return new QHash<QString, QFont>;
+  }();
+  return *fonts;
+}
+
+}  // namespace
+
 QFont UiFont(const QString& face, double pointSize, bool bold, bool italic, bool underline) {
-  QFont font(face);
-  font.setPointSizeF(pointSize);
-  font.setBold(bold);
-  font.setItalic(italic);
-  font.setUnderline(underline);
-  return font;
+  const QString key = QStringLiteral("%1|%2|%3%4%5")
+                          .arg(face)
+                          .arg(pointSize, 0, 'g', 17)
+                          .arg(int(bold))
+                          .arg(int(italic))
+                          .arg(int(underline));
+  QHash<QString, QFont>& fonts = MadeFonts();
+  auto found = fonts.constFind(key);
+  if (found == fonts.constEnd()) {
+    QFont font(face);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    found = fonts.insert(key, font);
+  }
+  return *found;
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -58,6 +58,7 @@ QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec);
 
 // A font by the face a window asks for ("Verdana", "MS Sans Serif"); faces
 // that are not installed are substituted by an installed one (DejaVu Sans).
+// One font object per face, size and style is made a run and shared.
 QFont UiFont(const QString& face, double pointSize, bool bold = false,
              bool italic = false, bool underline = false);
 

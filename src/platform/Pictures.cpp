@@ -1,6 +1,8 @@
 #include "platform/Pictures.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHash>
 
 // Registering twice is harmless; it keeps the compiled-in pictures linked into
 // any program that shows one of them. (The resource's initialiser is declared at
@@ -13,12 +15,27 @@ QString DoubleSizePath(const QString& path) {
   return QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
 }
 
-}  // namespace
+// The pictures and icons decoded so far in this run. The windows are built
+// afresh on every load; they share these instead of decoding the same PNGs
+// again. Emptied when the application object goes, as pixmaps must not
+// outlive it.
+struct Decoded {
+  QHash<QString, QPixmap> pictures;
+  QHash<QString, QIcon> icons;
+};
 
-namespace platform {
+Decoded& DecodedPictures() {
+  static Decoded* decoded = [] {
+    qAddPostRoutine([] {
+      DecodedPictures().pictures.clear();
+      DecodedPictures().icons.clear();
+    });
+    return new Decoded;
+  }();
+  return *decoded;
+}
 
-QPixmap LoadPicture(const QString& path) {
-  RegisterPictures();
+QPixmap DecodePicture(const QString& path) {
   if (qApp && qApp->devicePixelRatio() > 1.5) {
     QPixmap picture(DoubleSizePath(path));
     if (!picture.isNull()) {
@@ -29,16 +46,40 @@ QPixmap LoadPicture(const QString& path) {
   return QPixmap(path);
 }
 
+}  // namespace
+
+namespace platform {
+
+QPixmap LoadPicture(const QString& path) {
+  RegisterPictures();
+  // The key tells the double-size variant apart, for screens that change scale.
+  const bool doubleSize = qApp && qApp->devicePixelRatio() > 1.5;
+  const QString key = (doubleSize ? QStringLiteral("2x:") : QStringLiteral("1x:")) + path;
+  QHash<QString, QPixmap>& pictures = DecodedPictures().pictures;
+  auto found = pictures.constFind(key);
+  if (found == pictures.constEnd()) found = pictures.insert(key, DecodePicture(path));
+  return *found;
+}
+
 QIcon LoadIcon(const QString& path) {
   RegisterPictures();
-  QIcon icon(path);
-  icon.addFile(DoubleSizePath(path));
-  return icon;
+  QHash<QString, QIcon>& icons = DecodedPictures().icons;
+  auto found = icons.constFind(path);
+  if (found == icons.constEnd()) {
+    QIcon icon(path);
+    icon.addFile(DoubleSizePath(path));
+    found = icons.insert(path, icon);
+  }
+  return *found;
 }
 
 QIcon ProgramIcon() {
   RegisterPictures();
-  return QIcon(QStringLiteral(":/assets/icon.png"));
+  QHash<QString, QIcon>& icons = DecodedPictures().icons;
+  const QString key = QStringLiteral("program");
+  auto found = icons.constFind(key);
+  if (found == icons.constEnd()) found = icons.insert(key, QIcon(QStringLiteral(":/assets/icon.png")));
+  return *found;
 }
 
 }  // namespace platform

@@ -13,10 +13,12 @@
 namespace platform {
 
 // A picture of the program's resources (":/assets/…"), in its double-size
-// variant on screens that scale by two or more.
+// variant on screens that scale by two or more. Each picture is decoded once a
+// run and shared by every window that shows it.
 QPixmap LoadPicture(const QString& path);
 
-// The icon of a picture with its double-size variant, for scaled screens.
+// The icon of a picture with its double-size variant, for scaled screens; made
+// once a run, like the program's own icon.
 QIcon LoadIcon(const QString& path);
 
 // The program's own icon.

@@ -209,16 +209,44 @@ void RichTextBox::SetSelFontSize(double points) {
   edit_->mergeCurrentCharFormat(format);
 }
 
-void RichTextBox::SetSelText(const QString& text) {
-  QTextCursor cursor = edit_->textCursor();
-  QTextCharFormat format = edit_->currentCharFormat();
-  // A link look belongs to the link the box recognised, never to new text.
+namespace {
+
+// The format new text is inserted in: a link look belongs to the link the box
+// recognised, never to new text.
+QTextCharFormat InsertFormat(QTextCharFormat format) {
   format.clearProperty(DetectedLinkProperty);
   format.setAnchor(false);
   format.clearProperty(QTextFormat::AnchorHref);
   format.clearProperty(QTextFormat::TextUnderlineStyle);
   format.setFontUnderline(false);
+  return format;
+}
+
+}  // namespace
+
+void RichTextBox::SetSelText(const QString& text) {
+  QTextCursor cursor = edit_->textCursor();
+  const QTextCharFormat format = InsertFormat(edit_->currentCharFormat());
   cursor.insertText(NormaliseBreaks(text), format);
+  edit_->setTextCursor(cursor);
+  edit_->setCurrentCharFormat(format);
+  FlushLinks();
+}
+
+void RichTextBox::WriteRuns(const std::vector<StyledRun>& runs) {
+  SetText(QString());
+  QTextCursor cursor = edit_->textCursor();
+  QTextCharFormat format = edit_->currentCharFormat();
+  // One edit: the document is laid out once at its end, not after every run.
+  cursor.beginEditBlock();
+  for (const StyledRun& run : runs) {
+    if (run.pointSize > 0) format.setFontPointSize(run.pointSize);
+    format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+    format.setForeground(run.colour);
+    format = InsertFormat(format);
+    cursor.insertText(NormaliseBreaks(run.text), format);
+  }
+  cursor.endEditBlock();
   edit_->setTextCursor(cursor);
   edit_->setCurrentCharFormat(format);
   FlushLinks();

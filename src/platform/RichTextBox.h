@@ -12,6 +12,7 @@
 #include <QTextCharFormat>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class QPaintDevice;
 class QPrinter;
@@ -49,6 +50,19 @@ class RichTextBox : public QWidget {
   // point then stands after it, so successive insertions append. A line break may
   // be written as "\r\n", "\r" or "\n".
   void SetSelText(const QString& text);
+
+  // A piece of text in one style, for WriteRuns.
+  struct StyledRun {
+    QString text;
+    double pointSize = 0;  // 0 or less keeps the size of the run before
+    bool bold = false;
+    QColor colour;
+  };
+  // Replaces the whole content with the runs, each in its style: the same text
+  // and formats as SetText("") followed, run by run, by SetSelFontSize,
+  // SetSelBold, SetSelColor and SetSelText, written in one edit and laid out
+  // and searched for links once.
+  void WriteRuns(const std::vector<StyledRun>& runs);
 
   // Position of the first occurrence of text anywhere in the whole content,
   // letter case ignored, or -1.

@@ -218,10 +218,13 @@ std::vector<QPointF> HouseLabel::Flow(const QStringList& names, const QFont& fon
   bool rowUsed = false;
   for (const QString& name : names) {
     const double advance = metrics.horizontalAdvance(name);
+    // The name's ink box is measured once; the search below only moves it.
+    const QRectF tight = metrics.tightBoundingRect(name);
+    const auto inkAt = [&](double x, double y) { return tight.translated(QPointF(x, y) + QPointF(0, metrics.ascent())); };
     for (;;) {
       if (top + metrics.height() > room.bottom()) return places;
       double x = cursor;
-      while (x + advance <= room.right() && !InsideHouse(InkAt(metrics, name, QPointF(x, top)), house_, 4.0, 2.0)) {
+      while (x + advance <= room.right() && !InsideHouse(inkAt(x, top), house_, 4.0, 2.0)) {
         x += 1.0;
       }
       if (x + advance <= room.right()) {

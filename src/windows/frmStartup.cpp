@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPixmapCache>
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "windows/frmMain.h"
 #include "platform/Failure.h"
 #include "platform/Forms.h"
+#include "platform/Look.h"
 #include "platform/Services.h"
 #include "windows/modHelp_QuitApplication.h"
 #include "windows/modHelp_UpdateReminder.h"
@@ -92,4 +94,15 @@ void frmStartup::CoBrand_Randomize() {
 void frmStartup::closeEvent(QCloseEvent* event) {
   event->accept();
   platform::Form<frmStartup>::Unload();
+}
+
+void SetUpApplication() {
+  platform::InstallFontSubstitutions();
+  QApplication::setQuitOnLastWindowClosed(false);
+  QPixmapCache::setCacheLimit(0);
+}
+
+void StartProgram() {
+  SetUpApplication();
+  platform::Form<frmStartup>::Get();
 }

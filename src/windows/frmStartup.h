@@ -30,3 +30,14 @@ class frmStartup : public QWidget {
  private:
   void ReportSecondInstance();
 };
+
+// What every run of the program sets up before its first window: the font
+// substitutions, an end only through QuitApplication (never because the last
+// window was closed), and no cache of drawn control pictures. The style keeps
+// those by palette, and every window loaded afresh brings new palettes, so such
+// a cache would only grow over a session; drawing them again costs little.
+void SetUpApplication();
+
+// The program's start: SetUpApplication and the hidden start-up form loaded. The
+// event loop runs afterwards.
+void StartProgram();

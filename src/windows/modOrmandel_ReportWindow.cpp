@@ -7,13 +7,12 @@
 #include "windows/frmSave.h"
 
 void WriteReportRuns(RichTextBox& box, const std::vector<ReportRun>& runs) {
-  box.SetText(QString());
+  std::vector<RichTextBox::StyledRun> styled;
+  styled.reserve(runs.size());
   for (const ReportRun& run : runs) {
-    box.SetSelFontSize(run.PointSize);
-    box.SetSelBold(run.Bold);
-    box.SetSelColor(platform::ClassicColor(run.Colour));
-    box.SetSelText(run.Text);
+    styled.push_back({run.Text, run.PointSize, run.Bold, platform::ClassicColor(run.Colour)});
   }
+  box.WriteRuns(styled);
 }
 
 void BuildChakraReport() {

@@ -1,0 +1,79 @@
+// What the window benchmarks share: a filled input window, a watch for a
+// window's paint, the report window closed once it is painted, and the peak
+// memory of the process.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QWidget;
+class frmMain;
+
+namespace bench {
+
+// The input window loaded through the start-up form and shown, filled with one
+// of a range of birth data (date, time and place vary with variant).
+frmMain& FilledInputWindow(int variant = 0);
+void FillInput(frmMain& input, int variant);
+
+// Runs deferred deletions and pending events, as the event loop would between
+// two clicks.
+void Settle();
+
+// Watches the whole program for paint events: Painted() turns true once a
+// widget of each expected kind has received one. A repaint draws a window and
+// all its children in one pass, so when the event loop returns from delivering
+// the last of them the window is on screen.
+class PaintWatch : public QObject {
+ public:
+  using Target = std::function<bool(const QWidget&)>;
+  explicit PaintWatch(std::vector<Target> targets);
+  ~PaintWatch() override;
+  bool Painted() const { return waiting_.empty(); }
+  // Processes events until Painted() or the bound in milliseconds passes;
+  // false when it passed.
+  bool WaitPainted(int boundMs = 5000);
+  // Runs once, from the event loop, when the pass that completed Painted() is
+  // over.
+  std::function<void()> onPainted;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::vector<Target> waiting_;
+};
+
+// A widget named name, a window of its own or inside one.
+PaintWatch::Target Named(const char* name);
+// The page of a rich-text box named box: where its text is drawn.
+PaintWatch::Target TextPageOf(const char* box);
+
+// Clicks Interpretation on the loaded main window and returns the nanoseconds
+// from the click until the report window, text included, was painted; the
+// window is then closed (as the user would) and unloaded. -1 when the report
+// window was not painted.
+long long ReportClickToPaintedNs();
+
+// Clicks "Get My Ormandel" on the input window and returns the nanoseconds from
+// the click until the main window and the chart window in it were painted; -1
+// when they were not.
+long long ChartClickToPaintedNs(frmMain& input);
+
+// Back from the main window to the input window, with the unloaded windows
+// deleted.
+void BackToInput();
+
+// VmHWM and VmRSS of /proc/self/status in kB; 0 when not readable.
+struct Memory {
+  long peakKb = 0;
+  long residentKb = 0;
+};
+Memory ProcessMemory();
+
+double Median(std::vector<double> values);
+
+}  // namespace bench
