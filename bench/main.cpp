@@ -1,13 +1,15 @@
-// Benchmarks run with one QApplication on the offscreen platform, so window
-// benchmarks can drive real widgets, set up as the program sets itself up.
+// Benchmarks run with one QApplication on the offscreen platform with a
+// desktop-sized screen (see programs/ProgramStart.h), so window benchmarks can
+// drive real widgets, set up as the program sets itself up.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 
+#include "programs/ProgramStart.h"
 #include "windows/frmStartup.h"
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  UseOffscreenUnlessAsked();
   QApplication app(argc, argv);
   SetUpApplication();
   benchmark::Initialize(&argc, argv);
