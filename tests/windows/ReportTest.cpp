@@ -1,3 +1,5 @@
+// The report as the report window shows it: each run in its style, and the
+// chart's boxes read when the window loads.
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -15,96 +17,17 @@ namespace {
 
 using Boxes = std::array<QString, ChakraBoxCount>;
 
-class ReportTest : public testing_doubles::WindowTest {
+class ReportWindowTest : public testing_doubles::WindowTest {
  protected:
   QString Build(const Boxes& boxes) {
     WriteReportRuns(report, ChakraReportRuns(boxes));
     return report.Text();
-  }
-  // The lines of the placement entries, between the two headings.
-  QStringList Placements(const Boxes& boxes) {
-    const QString text = Build(boxes);
-    const QString from = QStringLiteral("Detailed Interpretation of Planets in Different Chakras\n");
-    const qsizetype start = text.indexOf(from) + from.size();
-    const qsizetype end = text.indexOf(QStringLiteral("Description of Different Chakras"));
-    return text.mid(start, end - start).split(QLatin1Char('\n'));
   }
   RichTextBox report;
 };
 
 QString Visit() {
   return QStringLiteral("For Detailed Analysis Please Visit ") + QString::fromUtf8(site::WebSite);
-}
-
-TEST_F(ReportTest, EmptyBoxesGiveHeadingsBackToBackAndTheSixDescriptions) {
-  const QString text = Build(Boxes{});
-  FillReportTables();
-  QString expected = QStringLiteral("QZ Astrology Ormandel Report\n\n") + Visit() + QStringLiteral("\n\n") +
-                     QString(IntroText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) +
-                     QStringLiteral("\n\nDetailed Interpretation of Planets in Different Chakras\n"
-                                    "Description of Different Chakras\n");
-  for (int k = 1; k <= 6; ++k) {
-    expected += ChakraNames[k] + QStringLiteral("\nDescription\n") + ChakraDescriptions[k] +
-                QStringLiteral("\nSymbol: \n") + ChakraSymbols[k] + QStringLiteral("\nSanskrit Name: \n") +
-                ChakraSanskritNames[k] + QStringLiteral("\nKeywords: \n") + ChakraKeywords[k] +
-                QStringLiteral("\nColor: \n") + ChakraColors[k] + QStringLiteral("\nPosition: \n") +
-                ChakraPositions[k] + QStringLiteral("\n\n");
-  }
-  expected += Visit();
-  EXPECT_EQ(text, expected);
-  // The introduction speaks of the crown chakra, but it is never described or placed.
-  EXPECT_FALSE(text.contains(ChakraNames[0], Qt::CaseInsensitive));
-  EXPECT_FALSE(text.contains(QStringLiteral("Sahasrara")));
-}
-
-TEST_F(ReportTest, EntriesFollowBoxOrderThenPlanetOrderWhateverTheBoxText) {
-  Boxes boxes;
-  boxes[0] = QStringLiteral("\r\nSaturn");
-  boxes[5] = QStringLiteral("\r\nMars\r\nSun\r\nAsc");  // Sun comes before Mars in the entries
-  boxes[7] = QStringLiteral("\r\nMercury (R) ");
-  boxes[9] = QStringLiteral("\r\nmoon");
-  boxes[11] = QStringLiteral("\r\nJupiter\r\nJupiter");  // one entry however often it occurs
-  const QStringList lines = Placements(boxes);
-  FillReportTables();
-  const QStringList expected{
-      QStringLiteral("Saturn is placed in the Third Eye Chakra (Ajna)"),
-      QStringLiteral("Type: Emissive"), EmissiveText, EmissiveReadings[6], QString(),
-      QStringLiteral("Sun is placed in the Heart Chakra (Anahata)"),
-      QStringLiteral("Type: Receptive"), ReceptiveText, ReceptiveReadings[0], QString(),
-      QStringLiteral("Mars is placed in the Heart Chakra (Anahata)"),
-      QStringLiteral("Type: Receptive"), ReceptiveText, ReceptiveReadings[4], QString(),
-      QStringLiteral("Mercury is placed in the Navel Chakra (Manipura)"),
-      QStringLiteral("Type: Receptive"), ReceptiveText, ReceptiveReadings[2], QString(),
-      QStringLiteral("Moon is placed in the Sacral Chakra (Swadhisthanna)"),
-      QStringLiteral("Type: Receptive"), ReceptiveText, ReceptiveReadings[1], QString(),
-      QStringLiteral("Jupiter is placed in the Root Chakra (Muladhara)"),
-      QStringLiteral("Type: Receptive"), ReceptiveText, ReceptiveReadings[5], QString(),
-      QString(),  // what follows the last entry: the next heading's line
-  };
-  EXPECT_EQ(lines, expected);
-}
-
-TEST_F(ReportTest, EmissiveAndReceptiveSidesOfEveryRow) {
-  for (int box = 0; box < ChakraBoxCount; ++box) {
-    Boxes boxes;
-    boxes[box] = QStringLiteral("\r\nVenus");
-    const QStringList lines = Placements(boxes);
-    ASSERT_GE(lines.size(), 4) << box;
-    FillReportTables();
-    EXPECT_EQ(lines[0], QStringLiteral("Venus is placed in the ") + ChakraNames[1 + box / 2]) << box;
-    EXPECT_EQ(lines[1], box % 2 == 0 ? QStringLiteral("Type: Emissive") : QStringLiteral("Type: Receptive"));
-    EXPECT_EQ(lines[3], box % 2 == 0 ? EmissiveReadings[3] : ReceptiveReadings[3]);
-  }
-  Boxes root;
-  root[11] = QStringLiteral("Pluto");
-  EXPECT_EQ(Placements(root)[0], QStringLiteral("Pluto is placed in the Root Chakra (Muladhara)"));
-}
-
-TEST_F(ReportTest, BuildingTwiceGivesTheSameText) {
-  Boxes boxes;
-  boxes[3] = QStringLiteral("\r\nSun\r\nMoon");
-  const QString first = Build(boxes);
-  EXPECT_EQ(Build(boxes), first);
 }
 
 // The run that holds the first occurrence of needle (after from) has this look.
@@ -125,7 +48,7 @@ void ExpectLook(const RichTextBox& box, const QString& needle, const Look& look,
   }
 }
 
-TEST_F(ReportTest, RunsCarryTheirBoldColourAndSize) {
+TEST_F(ReportWindowTest, RunsCarryTheirBoldColourAndSize) {
   Boxes boxes;
   boxes[4] = QStringLiteral("Saturn");
   boxes[9] = QStringLiteral("Neptune");
@@ -155,67 +78,9 @@ TEST_F(ReportTest, RunsCarryTheirBoldColourAndSize) {
   ExpectLook(report, Visit(), {true, blue, 10}, report.Text().size() - Visit().size());
 }
 
-TEST_F(ReportTest, TablesAndLongTexts) {
-  FillReportTables();
-  EXPECT_EQ(ChakraPlanetNames[0], QStringLiteral("Sun"));
-  EXPECT_EQ(ChakraPlanetNames[9], QStringLiteral("Pluto"));
-  EXPECT_EQ(ChakraNames[0], QStringLiteral("Crown chakra (Sahasrara)"));
-  EXPECT_EQ(ChakraNames[5], QStringLiteral("Sacral Chakra (Swadhisthanna)"));
-  EXPECT_EQ(ChakraPositions[0], QString());
-  EXPECT_EQ(ChakraKeywords[6], QStringLiteral("Patience and Greediness"));
-
-  struct Long {
-    const QString& text;
-    const char* opening;
-    qsizetype length;
-  };
-  const QStringList intro = IntroText.split(QStringLiteral("\r\n\r\n"));
-  ASSERT_EQ(intro.size(), 3);
-  const std::vector<Long> texts{
-      {intro[0], "QZ Astrology Ormandel provides you with an overview", 253},
-      {intro[1], "Based on a person's natal or birth information,", 325},
-      {intro[2], "Chakras are the energy nodes all through the body", 520},
-      {EmissiveText, "This refers to the energy that is being sent out or used up.", 195},
-      {ReceptiveText, "The Yin side of each chakra, it refers to the energy", 196},
-      {ChakraKeywords[0], "Kundalini Shakti rises up the spinal column to unite with Shiva here.", 167},
-      {ChakraDescriptions[0], "This chakra is all about perception and intelligence", 79},
-      {ChakraDescriptions[1], "This state governs the nature of approach", 65},
-      {ChakraDescriptions[2], "This chakra is all about expressing oneself", 156},
-      {ChakraDescriptions[3], "World treats heart as the symbol of love", 154},
-      {ChakraDescriptions[4], "The name itself suggests the location of this chakra", 174},
-      {ChakraDescriptions[5], "This chakra is located just above the root chakra", 124},
-      {ChakraDescriptions[6], "This chakra is the root center at the bottom part of spine", 135},
-      {EmissiveReadings[0], "Sun enhances your controlling power.", 36},
-      {EmissiveReadings[1], "This gives you a deep emotional feelings", 75},
-      {EmissiveReadings[2], "This increases mental control", 62},
-      {EmissiveReadings[3], "You are seductive as well as erotic.", 117},
-      {EmissiveReadings[4], "You are brave, dynamic, energetic and courageous.", 49},
-      {EmissiveReadings[5], "You are a logical, rational and a wise person.", 46},
-      {EmissiveReadings[6], "You are strategic, economic", 66},
-      {EmissiveReadings[7], "You are spiritual and highly conscious", 60},
-      {EmissiveReadings[8], "You tend to use your energy on a spiritual level.", 49},
-      {EmissiveReadings[9], "You are passionate about astrology and the occult.", 50},
-      {ReceptiveReadings[0], "This results in the human body receiving", 123},
-      {ReceptiveReadings[1], "This enhances the receptive power of the native.", 140},
-      {ReceptiveReadings[2], "The native get easily influenced", 101},
-      {ReceptiveReadings[3], "You start getting a feeling of being loved", 118},
-      {ReceptiveReadings[4], "You are active, energetic and dynamic.", 38},
-      {ReceptiveReadings[5], "You are full of energy and interests.", 37},
-      {ReceptiveReadings[6], "You lack energy and courage.", 28},
-      {ReceptiveReadings[7], "You experience sudden outbursts of energy", 68},
-      {ReceptiveReadings[8], "In spite of your low energy level", 99},
-      {ReceptiveReadings[9], "You are passionate and understanding.", 37},
-  };
-  for (const Long& t : texts) {
-    EXPECT_TRUE(t.text.startsWith(QString::fromUtf8(t.opening))) << t.opening;
-    EXPECT_EQ(t.text.size(), t.length) << t.opening;
-  }
-  EXPECT_FALSE(ChakraKeywords[0].endsWith(QLatin1Char('.')));
-}
-
 // The whole road to the report window: the chart's boxes into the report
 // window's box.
-TEST_F(ReportTest, BuildChakraReportReadsTheChartsBoxes) {
+TEST_F(ReportWindowTest, BuildChakraReportReadsTheChartsBoxes) {
   const ChartData saved = CurrentChart;
   CurrentChart.ChakraBoxes = {};
   CurrentChart.ChakraBoxes[1] = QStringLiteral("\r\nSun\r\nAsc");
