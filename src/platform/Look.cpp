@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHash>
+#include <QTextLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
@@ -92,6 +93,13 @@ QFont UiFont(const QString& face, double pointSize, bool bold, bool italic, bool
     found = fonts.insert(key, font);
   }
   return *found;
+}
+
+void PrepareFont(const QFont& font) {
+  QTextLayout layout(QStringLiteral("Aa"), font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
 }
 
 void CentreOnScreen(QWidget* window) {
