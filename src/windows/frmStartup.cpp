@@ -38,19 +38,23 @@ bool Headless() {
   return name == QLatin1String("offscreen") || name == QLatin1String("minimal");
 }
 
-// Once the input window has been painted for the first time, and the event loop
-// has nothing else to do, decodes the pictures and loads the fonts of the main
-// window and its chart window, so the first chart does not wait for them while
-// the user types the birth data. Builds no window.
+// A moment after the input window has been painted for the first time, when the
+// event loop is free, decodes the pictures and loads the fonts of the main
+// window and its chart window, so the first chart does not wait for them; the
+// user is typing the birth data meanwhile. The moment's delay keeps this work
+// out of the start itself, which ends with the input window on screen. Builds
+// no window.
 class PrepareChartOnceInputPainted final : public QObject {
  public:
+  static constexpr int PrepareDelayMs = 100;
+
   explicit PrepareChartOnceInputPainted(QWidget* input) : QObject(input) { input->installEventFilter(this); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint) {
       watched->removeEventFilter(this);
-      QTimer::singleShot(0, qApp, [] {
+      QTimer::singleShot(PrepareDelayMs, qApp, [] {
         RunStep("prepare the chart's pictures and fonts", [] {
           MDI::PrepareLooks();
           frmDisplay::PrepareLooks();
