@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QFontDatabase>
 #include <QHash>
+#include <QTextLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
@@ -72,6 +74,19 @@ QHash<QString, QFont>& MadeFonts() {
   return *fonts;
 }
 
+// The face itself when it is installed, otherwise the installed face it is
+// substituted by. The font then names a face Qt finds at once: Qt draws the
+// same font either way, but for a face it does not have it first searches its
+// database in vain and works out fallbacks for the missing face as well.
+QString InstalledFace(const QString& face) {
+  static const QStringList installed = QFontDatabase::families();
+  if (installed.contains(face, Qt::CaseInsensitive)) return face;
+  for (const QString& substitute : QFont::substitutes(face)) {
+    if (installed.contains(substitute, Qt::CaseInsensitive)) return substitute;
+  }
+  return face;
+}
+
 }  // namespace
 
 QFont UiFont(const QString& face, double pointSize, bool bold, bool italic, bool underline) {
@@ -84,7 +99,7 @@ QFont UiFont(const QString& face, double pointSize, bool bold, bool italic, bool
   QHash<QString, QFont>& fonts = MadeFonts();
   auto found = fonts.constFind(key);
   if (found == fonts.constEnd()) {
-    QFont font(face);
+    QFont font(InstalledFace(face));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setItalic(italic);
@@ -92,6 +107,13 @@ QFont UiFont(const QString& face, double pointSize, bool bold, bool italic, bool
     found = fonts.insert(key, font);
   }
   return *found;
+}
+
+void PrepareFont(const QFont& font) {
+  QTextLayout layout(QStringLiteral("Aa"), font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
 }
 
 void CentreOnScreen(QWidget* window) {

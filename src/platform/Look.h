@@ -62,6 +62,11 @@ QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec);
 QFont UiFont(const QString& face, double pointSize, bool bold = false,
              bool italic = false, bool underline = false);
 
+// Loads what laying out text in font needs, its font engine and its shaping
+// tables, into the caches the windows draw from. Shows nothing; used while the
+// program is idle, before a window needs the font.
+void PrepareFont(const QFont& font);
+
 // Moves a window so that it stands centred in the primary screen's free area,
 // with its frame once the window has been shown.
 void CentreOnScreen(QWidget* window);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 
 // Registering twice is harmless; it keeps the compiled-in pictures linked into
 // any program that shows one of them. (The resource's initialiser is declared at
@@ -15,19 +16,19 @@ QString DoubleSizePath(const QString& path) {
   return QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
 }
 
-// The pictures and icons decoded so far in this run. The windows are built
-// afresh on every load; they share these instead of decoding the same PNGs
-// again. Emptied when the application object goes, as pixmaps must not
+// The picture files and icons decoded so far in this run, by file. The windows
+// are built afresh on every load; they share these instead of decoding the same
+// PNGs again. Emptied when the application object goes, as pixmaps must not
 // outlive it.
 struct Decoded {
-  QHash<QString, QPixmap> pictures;
+  QHash<QString, QPixmap> files;
   QHash<QString, QIcon> icons;
 };
 
 Decoded& DecodedPictures() {
   static Decoded* decoded = [] {
     qAddPostRoutine([] {
-      DecodedPictures().pictures.clear();
+      DecodedPictures().files.clear();
       DecodedPictures().icons.clear();
     });
     return new Decoded;
@@ -35,15 +36,31 @@ Decoded& DecodedPictures() {
   return *decoded;
 }
 
-QPixmap DecodePicture(const QString& path) {
-  if (qApp && qApp->devicePixelRatio() > 1.5) {
-    QPixmap picture(DoubleSizePath(path));
-    if (!picture.isNull()) {
-      picture.setDevicePixelRatio(2.0);
-      return picture;
-    }
+// One picture file, decoded once a run; a null pixmap when there is none. A file
+// named "…@2x.png" is decoded at a device pixel ratio of two. The pictures are
+// PNGs: read as such, Qt does not first load every image-format plugin it has
+// to ask whether one of them reads the file.
+QPixmap DecodedFile(const QString& file) {
+  QHash<QString, QPixmap>& files = DecodedPictures().files;
+  auto found = files.constFind(file);
+  if (found == files.constEnd()) {
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    found = files.insert(file, QPixmap::fromImage(reader.read()));
   }
-  return QPixmap(path);
+  return *found;
+}
+
+// An icon of the decoded pictures. Built from the pixmaps rather than from the
+// file names, so Qt does not read and probe the files again; the icon holds the
+// same pictures at the same sizes.
+QIcon IconOf(std::initializer_list<QString> files) {
+  QIcon icon;
+  for (const QString& file : files) {
+    const QPixmap picture = DecodedFile(file);
+    if (!picture.isNull()) icon.addPixmap(picture);
+  }
+  return icon;
 }
 
 }  // namespace
@@ -52,24 +69,21 @@ namespace platform {
 
 QPixmap LoadPicture(const QString& path) {
   RegisterPictures();
-  // The key tells the double-size variant apart, for screens that change scale.
-  const bool doubleSize = qApp && qApp->devicePixelRatio() > 1.5;
-  const QString key = (doubleSize ? QStringLiteral("2x:") : QStringLiteral("1x:")) + path;
-  QHash<QString, QPixmap>& pictures = DecodedPictures().pictures;
-  auto found = pictures.constFind(key);
-  if (found == pictures.constEnd()) found = pictures.insert(key, DecodePicture(path));
-  return *found;
+  if (qApp && qApp->devicePixelRatio() > 1.5) {
+    QPixmap picture = DecodedFile(DoubleSizePath(path));
+    if (!picture.isNull()) {
+      picture.setDevicePixelRatio(2.0);
+      return picture;
+    }
+  }
+  return DecodedFile(path);
 }
 
 QIcon LoadIcon(const QString& path) {
   RegisterPictures();
   QHash<QString, QIcon>& icons = DecodedPictures().icons;
   auto found = icons.constFind(path);
-  if (found == icons.constEnd()) {
-    QIcon icon(path);
-    icon.addFile(DoubleSizePath(path));
-    found = icons.insert(path, icon);
-  }
+  if (found == icons.constEnd()) found = icons.insert(path, IconOf({path, DoubleSizePath(path)}));
   return *found;
 }
 
@@ -78,7 +92,7 @@ QIcon ProgramIcon() {
   QHash<QString, QIcon>& icons = DecodedPictures().icons;
   const QString key = QStringLiteral("program");
   auto found = icons.constFind(key);
-  if (found == icons.constEnd()) found = icons.insert(key, QIcon(QStringLiteral(":/assets/icon.png")));
+  if (found == icons.constEnd()) found = icons.insert(key, IconOf({QStringLiteral(":/assets/icon.png")}));
   return *found;
 }
 

@@ -90,6 +90,11 @@ QMenu* SubMenu(QMenu* parent, const char* name, const QString& caption) {
   return menu;
 }
 
+// A toolbar button's picture, by its file name ("new", "save", "print", "help").
+QString ToolBarPicture(const char* file) {
+  return QStringLiteral(":/assets/toolbar/%1.png").arg(QLatin1String(file));
+}
+
 QAction* Separator(QMenu* menu, const char* name = nullptr) {
   auto* separator = menu->addSeparator();
   if (name) separator->setObjectName(QString::fromLatin1(name));
@@ -123,6 +128,16 @@ MDI::MDI() {
   setWindowState(Qt::WindowMaximized);
 }
 
+void MDI::PrepareLooks() {
+  for (const char* file : {"new", "save", "print", "help"}) platform::LoadIcon(ToolBarPicture(file));
+  const QString face = QStringLiteral("Verdana");
+  for (const QFont& font : {UiFont(face, 18, true), UiFont(face, 8.25), UiFont(face, 8.25, true),
+                            UiFont(face, 8.25, false, false, true), UiFont(face, 8.25, true, false, true),
+                            UiFont(QStringLiteral("MS Sans Serif"), 8.25)}) {
+    platform::PrepareFont(font);
+  }
+}
+
 void MDI::BuildToolBar() {
   TB = new QToolBar(this);
   TB->setObjectName(QStringLiteral("TB"));
@@ -136,7 +151,7 @@ void MDI::BuildToolBar() {
   static const std::array<const char*, 4> keys{"New", "Save", "Print", "Help"};
   static const std::array<const char*, 4> files{"new", "save", "print", "help"};
   for (std::size_t i = 0; i < keys.size(); ++i) {
-    const QString path = QStringLiteral(":/assets/toolbar/%1.png").arg(QLatin1String(files[i]));
+    const QString path = ToolBarPicture(files[i]);
     IL[i] = QPixmap(path);
     const QString key = QString::fromLatin1(keys[i]);
     QAction* button = TB->addAction(platform::LoadIcon(path), key);

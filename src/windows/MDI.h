@@ -36,6 +36,10 @@ class MDI : public QMainWindow {
  public:
   MDI();
 
+  // Decodes the toolbar pictures and loads the fonts this window shows into
+  // the once-a-run caches, without building the window.
+  static void PrepareLooks();
+
   // The placement for an outer window width W and the controls' current widths.
   static MdiPlacement PlaceOnResize(float outerWidth, float exitWidth, float backWidth,
                                     float interpretationWidth, float headingWidth,

@@ -27,6 +27,11 @@ using platform::UiFont;
 
 namespace {
 
+// The pictures the window shows: a sign's glyph, the wheel, a chakra's emblem (1 .. 6).
+QString SignPicture(const QString& sign) { return QStringLiteral(":/assets/signs/%1.png").arg(sign.toLower()); }
+QString WheelPicture() { return QStringLiteral(":/assets/wheel.png"); }
+QString ChakraPicture(int number) { return QStringLiteral(":/assets/chakra/%1.png").arg(number); }
+
 QString Indexed(const char* name, int index) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
@@ -340,6 +345,17 @@ SnapshotBox::SnapshotBox(QWidget* parent) : QWidget(parent) {}
 // ---------------------------------------------------------------------------
 // frmDisplay
 
+void frmDisplay::PrepareLooks() {
+  for (const QString& sign : SignNames()) platform::LoadPicture(SignPicture(sign));
+  platform::LoadPicture(WheelPicture());
+  for (int m = 1; m <= 6; ++m) platform::LoadPicture(ChakraPicture(m));
+  const QString face = QStringLiteral("Verdana");
+  for (const QFont& font : {UiFont(face, 8.25), UiFont(face, 8.25, true), UiFont(face, 9), UiFont(face, 9, true),
+                            UiFont(face, 9.75), UiFont(face, 9.75, true), UiFont(face, 12)}) {
+    platform::PrepareFont(font);
+  }
+}
+
 const std::array<QString, 12>& frmDisplay::SignNames() {
   static const std::array<QString, 12> names = [] {
     std::array<QString, 12> list;
@@ -371,7 +387,7 @@ frmDisplay::frmDisplay() {
 
   for (int i = 0; i < 12; ++i) {
     const QString& sign = SignNames()[static_cast<std::size_t>(i)];
-    IMG.Add(sign, platform::LoadPicture(QStringLiteral(":/assets/signs/%1.png").arg(sign.toLower())));
+    IMG.Add(sign, platform::LoadPicture(SignPicture(sign)));
   }
 
   BuildLeftColumn();
@@ -500,7 +516,7 @@ void frmDisplay::BuildLegend() {
 void frmDisplay::BuildWheel() {
   picNatal = new QLabel(this);
   picNatal->setObjectName(QStringLiteral("picNatal"));
-  picNatal->setPixmap(platform::LoadPicture(QStringLiteral(":/assets/wheel.png")));
+  picNatal->setPixmap(platform::LoadPicture(WheelPicture()));
   picNatal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   PlaceTw(picNatal, 4000, 1400, 6750, 6465);
 
@@ -613,7 +629,7 @@ void frmDisplay::BuildChakraPanel() {
 
     auto* emblem = new QLabel(Picture2);
     emblem->setObjectName(Indexed("Image2", m));
-    emblem->setPixmap(platform::LoadPicture(QStringLiteral(":/assets/chakra/%1.png").arg(m + 1)));
+    emblem->setPixmap(platform::LoadPicture(ChakraPicture(m + 1)));
     emblem->setAlignment(Qt::AlignCenter);
     PlaceTw(emblem, 1425, row.emblemTop, 795, 795);
     Image2[static_cast<std::size_t>(m)] = emblem;

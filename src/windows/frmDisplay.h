@@ -92,6 +92,10 @@ class frmDisplay : public QWidget {
   frmDisplay();
   void Form_Load();
 
+  // Decodes the pictures and loads the fonts this window shows into the
+  // once-a-run caches, without building the window.
+  static void PrepareLooks();
+
   // The sign names Aries .. Pisces, in the order of the picture list.
   static const std::array<QString, 12>& SignNames();
   // The twelve hidden sign labels in sign order, Aries first.

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -307,19 +308,29 @@ void frmMain::BuildControls() {
 // ---- Load and unload ------------------------------------------------------------
 
 void frmMain::Form_Load() {
-  for (int day = 1; day <= 31; ++day) cboDate->addItem(QString::number(day));
-  for (const std::string_view month : astro::MonthNames) {
-    cboMonth->addItem(TableText(month));
-  }
-  for (int year = 1901; year <= 2050; ++year) cboYear->addItem(QString::number(year));
-  for (int hour = 0; hour <= 23; ++hour) cboHour->addItem(QString::number(hour));
-  for (int minute = 0; minute <= 59; ++minute) cboMinute->addItem(QString::number(minute));
+  // Each list is filled in one go, so it takes in its rows and works out its
+  // size once rather than once for every row.
+  const auto numbers = [](int first, int last) {
+    QStringList texts;
+    texts.reserve(last - first + 1);
+    for (int n = first; n <= last; ++n) texts += QString::number(n);
+    return texts;
+  };
+  cboDate->addItems(numbers(1, 31));
+  QStringList months;
+  for (const std::string_view month : astro::MonthNames) months += TableText(month);
+  cboMonth->addItems(months);
+  cboYear->addItems(numbers(1901, 2050));
+  cboHour->addItems(numbers(0, 23));
+  cboMinute->addItems(numbers(0, 59));
 
   astro::LoadTimeZones();
   // Rows 0 up to one less than the table's upper bound, so a list index is a table row.
+  QStringList zones;
   for (std::size_t row = 0; row + 1 < astro::TimeZoneNames.size(); ++row) {
-    cboTimeZone->addItem(QString::fromStdString(astro::TimeZoneNames[row]));
+    zones += QString::fromStdString(astro::TimeZoneNames[row]);
   }
+  cboTimeZone->addItems(zones);
 
   astro::PlanetNames = astro::PlainPlanetNames();
   astro::SignAbbrevs = astro::PlainSignAbbrevs();

@@ -12,6 +12,8 @@
 #include <functional>
 #include <string>
 
+#include "windows/MDI.h"
+#include "windows/frmDisplay.h"
 #include "windows/frmMain.h"
 #include "platform/Failure.h"
 #include "platform/Forms.h"
@@ -36,6 +38,34 @@ bool Headless() {
   return name == QLatin1String("offscreen") || name == QLatin1String("minimal");
 }
 
+// A moment after the input window has been painted for the first time, when the
+// event loop is free, decodes the pictures and loads the fonts of the main
+// window and its chart window, so the first chart does not wait for them; the
+// user is typing the birth data meanwhile. The moment's delay keeps this work
+// out of the start itself, which ends with the input window on screen. Builds
+// no window.
+class PrepareChartOnceInputPainted final : public QObject {
+ public:
+  static constexpr int PrepareDelayMs = 100;
+
+  explicit PrepareChartOnceInputPainted(QWidget* input) : QObject(input) { input->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(PrepareDelayMs, qApp, [] {
+        RunStep("prepare the chart's pictures and fonts", [] {
+          MDI::PrepareLooks();
+          frmDisplay::PrepareLooks();
+        });
+      });
+      deleteLater();
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
 frmStartup::frmStartup() {
@@ -55,7 +85,7 @@ void frmStartup::Form_Load() {
   }
   RunStep("randomize", [] { platform::Service<platform::IRandom>().Randomize(); });
   RunStep("update reminder", [] { CheckForUpdateReminder(); });
-  RunStep("show frmMain", [] { platform::Form<frmMain>::Show(); });
+  RunStep("show frmMain", [] { new PrepareChartOnceInputPainted(&platform::Form<frmMain>::Show()); });
   RunStep("hide frmStartup", [this] { hide(); });
   RunStep("CoBrand_Randomize", [this] { CoBrand_Randomize(); });
 }
