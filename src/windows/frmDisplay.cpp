@@ -90,15 +90,33 @@ constexpr double kDiscEdge = 188.0;
 // disc: at least margin pixels inside the disc's edge and clear of the house
 // numbers, and at least sideMargin pixels from the two lines between the house
 // and its neighbours (a negative margin lets the box reach over by that much).
+// The sines and cosines of the angles where each house starts and ends, worked
+// out once: the layout search below asks about thousands of boxes per house.
+struct HouseSides {
+  double cosFirst, sinFirst, cosLast, sinLast;
+};
+
+const std::array<HouseSides, 12>& AllHouseSides() {
+  static const std::array<HouseSides, 12> sides = [] {
+    std::array<HouseSides, 12> all{};
+    for (int h = 0; h < 12; ++h) {
+      const double first = (180.0 + 30.0 * h) * std::numbers::pi / 180.0;
+      const double last = first + std::numbers::pi / 6.0;
+      all[static_cast<std::size_t>(h)] = {std::cos(first), std::sin(first), std::cos(last), std::sin(last)};
+    }
+    return all;
+  }();
+  return sides;
+}
+
 bool InsideHouse(const QRectF& box, int h, double margin, double sideMargin) {
-  const double first = (180.0 + 30.0 * h) * std::numbers::pi / 180.0;
-  const double last = first + std::numbers::pi / 6.0;
+  const HouseSides& sides = AllHouseSides()[static_cast<std::size_t>(h)];
   for (const QPointF& corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
     const double x = corner.x() - kWheelCx;
     const double y = kWheelCy - corner.y();  // up is positive
     if (std::hypot(x, y) > kDiscEdge - margin) return false;
-    if (std::cos(first) * y - std::sin(first) * x < sideMargin) return false;
-    if (x * std::sin(last) - y * std::cos(last) < sideMargin) return false;
+    if (sides.cosFirst * y - sides.sinFirst * x < sideMargin) return false;
+    if (x * sides.sinLast - y * sides.cosLast < sideMargin) return false;
   }
   const double nearestX = std::clamp(kWheelCx, box.left(), box.right());
   const double nearestY = std::clamp(kWheelCy, box.top(), box.bottom());
@@ -216,6 +234,7 @@ bool HouseLabel::FitsAsWritten(const QString& text) const {
 std::vector<QPointF> HouseLabel::Flow(const QStringList& names, const QFont& font) const {
   const QFontMetricsF metrics(font);
   const double gap = metrics.horizontalAdvance(QStringLiteral("  "));
+  const double ascent = metrics.ascent();
   const QRectF room = geometry();
   std::vector<QPointF> places;
   double top = room.top();
@@ -225,7 +244,7 @@ std::vector<QPointF> HouseLabel::Flow(const QStringList& names, const QFont& fon
     const double advance = metrics.horizontalAdvance(name);
     // The name's ink box is measured once; the search below only moves it.
     const QRectF tight = metrics.tightBoundingRect(name);
-    const auto inkAt = [&](double x, double y) { return tight.translated(QPointF(x, y) + QPointF(0, metrics.ascent())); };
+    const auto inkAt = [&](double x, double y) { return tight.translated(QPointF(x, y) + QPointF(0, ascent)); };
     for (;;) {
       if (top + metrics.height() > room.bottom()) return places;
       double x = cursor;
@@ -233,7 +252,7 @@ std::vector<QPointF> HouseLabel::Flow(const QStringList& names, const QFont& fon
         x += 1.0;
       }
       if (x + advance <= room.right()) {
-        places.emplace_back(x - room.left(), top - room.top() + metrics.ascent());
+        places.emplace_back(x - room.left(), top - room.top() + ascent);
         cursor = x + advance + gap;
         rowUsed = true;
         break;
@@ -248,30 +267,46 @@ std::vector<QPointF> HouseLabel::Flow(const QStringList& names, const QFont& fon
   return places;
 }
 
+const HouseLabel::Layout& HouseLabel::CurrentLayout() const {
+  const QString list = text();
+  if (layout_ && layout_->text == list && layout_->geometry == geometry() && layout_->font == font()) return *layout_;
+  Layout fresh{list, geometry(), font(), true, QFont(), {}, {}};
+  if (pos() != place_ || !FitsAsWritten(list)) {
+    QStringList names;
+    for (const QString& line : list.split(QLatin1Char('\n'))) {
+      const QString name = line.trimmed();
+      if (!name.isEmpty()) names.append(name);
+    }
+    for (double size : kCrowdedSizes) {
+      QFont smaller = font();
+      smaller.setPointSizeF(std::min(size, font().pointSizeF()));
+      std::vector<QPointF> places = Flow(names, smaller);
+      if (places.size() == static_cast<std::size_t>(names.size())) {
+        fresh.asWritten = false;
+        fresh.flowFont = smaller;
+        fresh.names = names;
+        fresh.places = std::move(places);
+        break;
+      }
+    }
+    // Rather than leave a name out, the list is drawn as written.
+  }
+  layout_ = std::move(fresh);
+  return *layout_;
+}
+
 void HouseLabel::paintEvent(QPaintEvent* event) {
-  if (pos() == place_ && FitsAsWritten(text())) {
+  const Layout& layout = CurrentLayout();
+  if (layout.asWritten) {
     QLabel::paintEvent(event);
     return;
   }
-  QStringList names;
-  for (const QString& line : text().split(QLatin1Char('\n'))) {
-    const QString name = line.trimmed();
-    if (!name.isEmpty()) names.append(name);
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.setFont(layout.flowFont);
+  for (std::size_t n = 0; n < layout.places.size(); ++n) {
+    painter.drawText(layout.places[n], layout.names[static_cast<qsizetype>(n)]);
   }
-  for (double size : kCrowdedSizes) {
-    QFont smaller = font();
-    smaller.setPointSizeF(std::min(size, font().pointSizeF()));
-    const std::vector<QPointF> places = Flow(names, smaller);
-    if (places.size() == static_cast<std::size_t>(names.size())) {
-      QPainter painter(this);
-      painter.setPen(palette().color(QPalette::WindowText));
-      painter.setFont(smaller);
-      for (std::size_t n = 0; n < places.size(); ++n) painter.drawText(places[n], names[static_cast<int>(n)]);
-      return;
-    }
-  }
-  // Rather than leave a name out, the list is drawn as written.
-  QLabel::paintEvent(event);
 }
 
 // ---------------------------------------------------------------------------

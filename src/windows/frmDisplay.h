@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "platform/Pictures.h"
 #include <vector>
@@ -82,8 +83,22 @@ class HouseLabel : public QLabel {
   // do not all fit.
   std::vector<QPointF> Flow(const QStringList& names, const QFont& font) const;
 
+  // How the list is drawn, worked out for one text, geometry and font and kept
+  // for the paints that follow (the window and its snapshots draw it again).
+  struct Layout {
+    QString text;
+    QRect geometry;
+    QFont font;
+    bool asWritten;
+    QFont flowFont;             // when not as written: the names in this font
+    QStringList names;          // ... at these baselines
+    std::vector<QPointF> places;
+  };
+  const Layout& CurrentLayout() const;
+
   int house_;
   QPoint place_;
+  mutable std::optional<Layout> layout_;
 };
 
 class frmDisplay : public QWidget {
