@@ -126,7 +126,9 @@ RichTextBox::RichTextBox(QWidget* parent) : QWidget(parent), edit_(new QTextEdit
   layout->addWidget(edit_);
   edit_->setAcceptRichText(false);
   edit_->setLineWrapMode(QTextEdit::WidgetWidth);
-  edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // Until the box is first shown its scroll bar stands, so the text is first laid
+  // out at the width a long text is read in; showEvent lets it come and go.
+  edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   edit_->document()->setDefaultFont(platform::UiFont(QStringLiteral("MS Sans Serif"), 8.25));
   edit_->viewport()->setMouseTracking(true);
   edit_->viewport()->installEventFilter(this);
@@ -450,6 +452,15 @@ QPoint RichTextBox::PointOf(int position) const {
 }
 
 QWidget* RichTextBox::Viewport() const { return edit_->viewport(); }
+
+void RichTextBox::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The text box has just been laid out with its scroll bar; a text that fits
+  // without it is laid out once more at the whole width.
+  if (edit_->verticalScrollBarPolicy() != Qt::ScrollBarAsNeeded) {
+    edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  }
+}
 
 bool RichTextBox::eventFilter(QObject* watched, QEvent* event) {
   if (watched != edit_->viewport()) return QWidget::eventFilter(watched, event);

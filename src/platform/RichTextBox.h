@@ -107,6 +107,7 @@ class RichTextBox : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   int CharacterCount() const;
