@@ -339,9 +339,33 @@ void ChartTextBox::setText(const QString& text) {
   // A list too long for the box loses the empty line every house text starts with.
   if (!FitLines(lines) && lines.size() > 1 && lines.front().isEmpty()) {
     lines.removeFirst();
-    FitLines(lines);
+    // Still too long: short names share a line, two blanks apart, as on the wheel.
+    if (!FitLines(lines)) {
+      const QStringList paired = PairedLines(lines);
+      if (FitLines(paired)) lines = paired;
+    }
   }
   setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+// The lines with each name after the first joined to the line before it when both
+// fit the box's width in the smallest font.
+QStringList ChartTextBox::PairedLines(const QStringList& lines) const {
+  QFont smallest = font();
+  smallest.setPointSizeF(std::min(kCrowdedSizes.back(), font().pointSizeF()));
+  const QFontMetricsF metrics(smallest);
+  const double room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width() - 4.0;
+  const QString gap = QStringLiteral("  ");
+  QStringList paired;
+  for (const QString& line : lines) {
+    const QString name = line.trimmed();
+    if (!paired.isEmpty() && metrics.horizontalAdvance(paired.back() + gap + name) <= room) {
+      paired.back() += gap + name;
+    } else {
+      paired.append(name);
+    }
+  }
+  return paired;
 }
 
 // Keeps each body on a line of its own and, where it can, every line in sight: a

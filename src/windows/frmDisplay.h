@@ -40,6 +40,7 @@ class ChartTextBox : public QPlainTextEdit {
 
  private:
   bool FitLines(const QStringList& lines);
+  QStringList PairedLines(const QStringList& lines) const;
 
   QString text_;
 };
