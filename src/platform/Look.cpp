@@ -39,17 +39,17 @@ void SetBackColor(QWidget* control, const QColor& colour) {
   control->setAutoFillBackground(true);
 }
 
-QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec) {
-  auto* label = new QLabel(spec.text, parent);
-  label->setObjectName(QLatin1String(spec.name));
+QLabel* MakeLabel(QWidget* parent, const LabelLayout& layout) {
+  auto* label = new QLabel(layout.text, parent);
+  label->setObjectName(QLatin1String(layout.name));
   label->setTextFormat(Qt::PlainText);
-  if (spec.font) label->setFont(*spec.font);
-  if (spec.colour.isValid()) SetForeColor(label, spec.colour);
-  label->setAlignment(spec.alignment);
-  label->setWordWrap(spec.wordWrap);
-  label->setAutoFillBackground(spec.fillBackground);
-  if (!spec.twips.isEmpty()) {
-    PlaceTw(label, spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height());
+  if (layout.font) label->setFont(*layout.font);
+  if (layout.colour.isValid()) SetForeColor(label, layout.colour);
+  label->setAlignment(layout.alignment);
+  label->setWordWrap(layout.wordWrap);
+  label->setAutoFillBackground(layout.fillBackground);
+  if (!layout.twips.isEmpty()) {
+    PlaceTw(label, layout.twips.x(), layout.twips.y(), layout.twips.width(), layout.twips.height());
   }
   return label;
 }

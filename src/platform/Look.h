@@ -41,7 +41,7 @@ void SetBackColor(QWidget* control, const QColor& colour);
 // A label as a window designs it. The text is shown as it stands (never as rich
 // text); what is left out comes from the parent (font, colour) or stays Qt's
 // default (left and vertically centred, one line).
-struct LabelSpec {
+struct LabelLayout {
   const char* name = "";  // the objectName
   QString text = {};
   QRect twips = {};  // left, top, width, height in twips; empty: the caller places it
@@ -53,8 +53,8 @@ struct LabelSpec {
   bool fillBackground = false;
 };
 
-// Builds the label `spec` designs, as a child of `parent`.
-QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec);
+// Builds the label `layout` describes, as a child of `parent`.
+QLabel* MakeLabel(QWidget* parent, const LabelLayout& layout);
 
 // A font by the face a window asks for ("Verdana", "MS Sans Serif"); faces
 // that are not installed are substituted by an installed one (DejaVu Sans).

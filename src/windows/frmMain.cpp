@@ -142,7 +142,7 @@ void frmMain::BuildControls() {
   const QFont bold = platform::UiFont(QStringLiteral("Verdana"), 8.25, true);
   const QFont boldLink = platform::UiFont(QStringLiteral("Verdana"), 8.25, true, false, true);
   const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
-  const std::array<std::pair<QLabel**, platform::LabelSpec>, 15> labels{{
+  const std::array<std::pair<QLabel**, platform::LabelLayout>, 15> labels{{
       {&lblURL,
        {"lblURL", QStringLiteral("Talk about your chart at Velmora, the free astrology forum: ") + HomePageAddress(),
         {180, 90, 10440, 270}, boldLink, linkColour, Qt::AlignCenter}},
@@ -171,9 +171,9 @@ void frmMain::BuildControls() {
       {&lblState, {"lblState", QStringLiteral("State:"), {5400, 3975, 1050, 240}}},
       {&lblCountry, {"lblCountry", QStringLiteral("Country:"), {5400, 4485, 1050, 240}}},
   }};
-  for (auto [label, spec] : labels) {
-    spec.text = LabelCaption(spec.text);
-    *label = platform::MakeLabel(client, spec);
+  for (auto [label, layout] : labels) {
+    layout.text = LabelCaption(layout.text);
+    *label = platform::MakeLabel(client, layout);
   }
 
   // ---- Top: the Open button under the forum link and the welcome paragraph --------
