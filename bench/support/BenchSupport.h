@@ -32,12 +32,16 @@ class PaintWatch : public QObject {
   using Target = std::function<bool(const QWidget&)>;
   explicit PaintWatch(std::vector<Target> targets);
   ~PaintWatch() override;
-  bool Painted() const { return waiting_.empty(); }
+  // True once the event loop has run after the pass that painted the last
+  // expected widget: that pass drew, and put on the screen, all of them.
+  bool Painted() const { return paintedNs_ >= 0; }
+  // The steady clock's nanoseconds at that moment, before anything else the
+  // event loop had queued behind the paint; -1 before.
+  long long PaintedNs() const { return paintedNs_; }
   // Processes events until Painted() or the bound in milliseconds passes;
   // false when it passed.
   bool WaitPainted(int boundMs = 5000);
-  // Runs once, from the event loop, when the pass that completed Painted() is
-  // over.
+  // Runs once, from the event loop, at the moment Painted() turns true.
   std::function<void()> onPainted;
 
  protected:
@@ -45,6 +49,7 @@ class PaintWatch : public QObject {
 
  private:
   std::vector<Target> waiting_;
+  long long paintedNs_ = -1;
 };
 
 // A widget named name, a window of its own or inside one.
@@ -73,6 +78,13 @@ struct Memory {
   long residentKb = 0;
 };
 Memory ProcessMemory();
+
+// Minor page faults of the process so far (the kernel mapping in a page on first
+// touch): on virtual machines each costs several microseconds.
+long MinorFaults();
+
+// The steady clock in nanoseconds, as the figures above count it.
+long long NowNs();
 
 double Median(std::vector<double> values);
 

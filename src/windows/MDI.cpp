@@ -3,17 +3,22 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
+#include <QStyleOptionToolBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -24,6 +29,7 @@
 #include "platform/Forms.h"
 #include "platform/LinkLabel.h"
 #include "platform/Look.h"
+#include "platform/Memory.h"
 #include "platform/Pictures.h"
 #include "windows/ExitScreenRoad.h"
 #include "windows/frmAbout.h"
@@ -95,6 +101,42 @@ QString ToolBarPicture(const char* file) {
   return QStringLiteral(":/assets/toolbar/%1.png").arg(QLatin1String(file));
 }
 
+// The main window's toolbar, drawn as the style draws a toolbar but from one
+// narrow strip repeated across its width. The style's toolbar is the same in
+// every column (a gradient from top to bottom and lines along its length), and
+// its half-transparent lines, blended pixel by pixel across a maximised
+// window's width, made it the slowest part of the main window to paint.
+class StripToolBar final : public QToolBar {
+ public:
+  using QToolBar::QToolBar;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    // A floating toolbar draws a frame round its ends as well.
+    if (isWindow()) {
+      QToolBar::paintEvent(event);
+      return;
+    }
+    constexpr int StripWidth = 16;
+    QStyleOptionToolBar option;
+    initStyleOption(&option);
+    const QRect whole = option.rect;
+    option.rect.setWidth(StripWidth);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap strip(option.rect.size() * ratio);
+    strip.setDevicePixelRatio(ratio);
+    strip.fill(Qt::transparent);
+    {
+      QPainter painter(&strip);
+      style()->drawControl(QStyle::CE_ToolBar, &option, &painter, this);
+    }
+    QPainter painter(this);
+    painter.drawTiledPixmap(whole, strip);
+    option.rect = style()->subElementRect(QStyle::SE_ToolBarHandle, &option, this);
+    if (option.rect.isValid()) style()->drawPrimitive(QStyle::PE_IndicatorToolBarHandle, &option, &painter, this);
+  }
+};
+
 QAction* Separator(QMenu* menu, const char* name = nullptr) {
   auto* separator = menu->addSeparator();
   if (name) separator->setObjectName(QString::fromLatin1(name));
@@ -129,6 +171,16 @@ MDI::MDI() {
 }
 
 void MDI::PrepareLooks() {
+  // The maximised window's picture is as large as the screen; the chart
+  // window's snapshot and the windows themselves need a few megabytes more.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize pixels = screen->size() * screen->devicePixelRatio();
+    constexpr std::size_t BytesPerPixel = 4;
+    constexpr std::size_t MoreBytes = std::size_t{4} << 20;
+    platform::PrepareWorkingMemory(static_cast<std::size_t>(pixels.width()) *
+                                       static_cast<std::size_t>(pixels.height()) * BytesPerPixel +
+                                   MoreBytes);
+  }
   for (const char* file : {"new", "save", "print", "help"}) platform::LoadIcon(ToolBarPicture(file));
   const QString face = QStringLiteral("Verdana");
   for (const QFont& font : {UiFont(face, 18, true), UiFont(face, 8.25), UiFont(face, 8.25, true),
@@ -139,7 +191,7 @@ void MDI::PrepareLooks() {
 }
 
 void MDI::BuildToolBar() {
-  TB = new QToolBar(this);
+  TB = new StripToolBar(this);
   TB->setObjectName(QStringLiteral("TB"));
   TB->setMovable(false);
   TB->setFloatable(false);

@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -400,6 +401,59 @@ bool ChartTextBox::FitLines(const QStringList& lines) {
 // SnapshotBox
 
 SnapshotBox::SnapshotBox(QWidget* parent) : QWidget(parent) {}
+
+void SnapshotBox::setPicture(const QImage& picture) {
+  StopWatching();
+  pending_ = nullptr;
+  picture_ = picture;
+}
+
+void SnapshotBox::TakeSoon(QWidget& shown, std::function<QImage()> take) {
+  // A moment far longer than a paint takes, and far shorter than a user's next step.
+  constexpr int LatestMs = 250;
+  const bool queued = static_cast<bool>(pending_);
+  pending_ = std::move(take);
+  if (queued) return;
+  if (!shown.isVisible()) {
+    QTimer::singleShot(0, this, [this] { TakePending(); });
+    return;
+  }
+  watched_ = &shown;
+  shown.installEventFilter(this);
+  QTimer::singleShot(LatestMs, this, [this] { TakePending(); });
+}
+
+bool SnapshotBox::eventFilter(QObject* watched, QEvent* event) {
+  // The paint has begun; the snapshot follows once it is over and on the screen.
+  if (watched == watched_ && event->type() == QEvent::Paint) {
+    StopWatching();
+    QTimer::singleShot(0, this, [this] { TakePending(); });
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void SnapshotBox::StopWatching() {
+  if (watched_) watched_->removeEventFilter(this);
+  watched_ = nullptr;
+}
+
+void SnapshotBox::TakePending() {
+  StopWatching();
+  if (!pending_) return;
+  const std::function<QImage()> take = std::move(pending_);
+  pending_ = nullptr;
+  picture_ = take();
+}
+
+const QImage& SnapshotBox::picture() {
+  TakePending();
+  return picture_;
+}
+
+bool SnapshotBox::hasPicture() {
+  TakePending();
+  return !picture_.isNull();
+}
 
 // ---------------------------------------------------------------------------
 // frmDisplay

@@ -13,12 +13,14 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QPointF>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "platform/Pictures.h"
@@ -45,16 +47,30 @@ class ChartTextBox : public QPlainTextEdit {
   QString text_;
 };
 
-// The hidden picture box that keeps the latest snapshot of the chart window.
+// The hidden picture box that keeps the latest snapshot of the chart window. A
+// snapshot asked for with TakeSoon is taken once the window it shows has been
+// painted on the screen (at once from the event loop when that window is hidden,
+// and at the latest a moment later when nothing repaints it), and several asks
+// before then make one picture. Whoever reads the picture before then gets it
+// taken at once, so a reader always sees the latest snapshot asked for.
 class SnapshotBox : public QWidget {
   Q_OBJECT
  public:
   explicit SnapshotBox(QWidget* parent = nullptr);
-  void setPicture(const QImage& picture) { picture_ = picture; }
-  const QImage& picture() const { return picture_; }
-  bool hasPicture() const { return !picture_.isNull(); }
+  void setPicture(const QImage& picture);
+  void TakeSoon(QWidget& shown, std::function<QImage()> take);
+  const QImage& picture();
+  bool hasPicture();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void TakePending();
+  void StopWatching();
+
+  std::function<QImage()> pending_;
+  QPointer<QWidget> watched_;
   QImage picture_;
 };
 

@@ -18,6 +18,7 @@
 #include "platform/Failure.h"
 #include "platform/Forms.h"
 #include "platform/Look.h"
+#include "platform/Memory.h"
 #include "platform/Services.h"
 #include "windows/modHelp_QuitApplication.h"
 #include "windows/modHelp_UpdateReminder.h"
@@ -40,8 +41,9 @@ bool Headless() {
 
 // A moment after the input window has been painted for the first time, when the
 // event loop is free, decodes the pictures and loads the fonts of the main
-// window and its chart window, so the first chart does not wait for them; the
-// user is typing the birth data meanwhile. The moment's delay keeps this work
+// window and its chart window and makes ready the memory they will be drawn in,
+// so the first chart does not wait for them; the user is typing the birth data
+// meanwhile. The moment's delay keeps this work
 // out of the start itself, which ends with the input window on screen. Builds
 // no window.
 class PrepareChartOnceInputPainted final : public QObject {
@@ -55,7 +57,7 @@ class PrepareChartOnceInputPainted final : public QObject {
     if (event->type() == QEvent::Paint) {
       watched->removeEventFilter(this);
       QTimer::singleShot(PrepareDelayMs, qApp, [] {
-        RunStep("prepare the chart's pictures and fonts", [] {
+        RunStep("prepare the chart's pictures, fonts and memory", [] {
           MDI::PrepareLooks();
           frmDisplay::PrepareLooks();
         });
@@ -130,6 +132,7 @@ void SetUpApplication() {
   platform::InstallFontSubstitutions();
   QApplication::setQuitOnLastWindowClosed(false);
   QPixmapCache::setCacheLimit(0);
+  platform::KeepFreedMemory();
 }
 
 void StartProgram() {

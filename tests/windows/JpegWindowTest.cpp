@@ -50,6 +50,18 @@ TEST_F(JpegWindowTest, ActivationKeepsASnapshotOfTheChartWindowsClientArea) {
   EXPECT_NE(display.Picture1->picture(), before);
 }
 
+TEST_F(JpegWindowTest, TheSnapshotIsTakenOnceTheChartIsOnScreenNotWhenItIsSaved) {
+  frmDisplay& display = Form<frmDisplay>::Get();
+  const QImage onScreen = SnapFormPicture(display);
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(mdi, &activate);
+  display.repaint();
+  QApplication::processEvents();
+  // A change after the activation shows in the next snapshot, not in this one.
+  display.lblLagna->setText(QStringLiteral("Sagittarius Sagittarius"));
+  EXPECT_EQ(display.Picture1->picture(), onScreen);
+}
+
 TEST_F(JpegWindowTest, ACoveringWindowDoesNotLeakIntoTheSnapshot) {
   frmDisplay& display = Form<frmDisplay>::Get();
   QWidget cover;
