@@ -1,6 +1,7 @@
 #include "windows/MDI.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
@@ -182,6 +183,11 @@ void MDI::PrepareLooks() {
                                    MoreBytes);
   }
   for (const char* file : {"new", "save", "print", "help"}) platform::LoadIcon(ToolBarPicture(file));
+  // The chart's sub-window asks the style for its title-bar pictures when it is
+  // built; the first such ask of a run loads Qt's image-format readers.
+  for (const QStyle::StandardPixmap picture : {QStyle::SP_TitleBarMenuButton, QStyle::SP_TitleBarMaxButton}) {
+    QApplication::style()->standardIcon(picture);
+  }
   const QString face = QStringLiteral("Verdana");
   for (const QFont& font : {UiFont(face, 18, true), UiFont(face, 8.25), UiFont(face, 8.25, true),
                             UiFont(face, 8.25, false, false, true), UiFont(face, 8.25, true, false, true),
@@ -204,7 +210,7 @@ void MDI::BuildToolBar() {
   static const std::array<const char*, 4> files{"new", "save", "print", "help"};
   for (std::size_t i = 0; i < keys.size(); ++i) {
     const QString path = ToolBarPicture(files[i]);
-    IL[i] = QPixmap(path);
+    IL[i] = platform::LoadPicture(path);
     const QString key = QString::fromLatin1(keys[i]);
     QAction* button = TB->addAction(platform::LoadIcon(path), key);
     button->setData(key);

@@ -20,6 +20,7 @@
 #include "platform/Look.h"
 #include "platform/Memory.h"
 #include "platform/Services.h"
+#include "platform/Style.h"
 #include "windows/modHelp_QuitApplication.h"
 #include "windows/modHelp_UpdateReminder.h"
 
@@ -130,6 +131,7 @@ void frmStartup::closeEvent(QCloseEvent* event) {
 
 void SetUpApplication() {
   platform::InstallFontSubstitutions();
+  platform::InstallStyle();
   QApplication::setQuitOnLastWindowClosed(false);
   QPixmapCache::setCacheLimit(0);
   platform::KeepFreedMemory();

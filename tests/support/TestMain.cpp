@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "platform/Look.h"
+#include "platform/Style.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -11,5 +12,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   platform::InstallFontSubstitutions();
+  platform::InstallStyle();
   return RUN_ALL_TESTS();
 }
