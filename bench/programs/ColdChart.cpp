@@ -7,9 +7,10 @@
 // - "after idle": the click once the input window has been painted and the
 //   event loop has gone idle, as it does while a user types the birth data
 //   (seconds, before any click). The program uses that idle time, after the
-//   input window's first paint, to decode the chart's pictures and load its
-//   fonts; this figure includes what that leaves for the click. The pause
-//   before the click is 300 ms, far shorter than any typing.
+//   input window's first paint, to decode the chart's pictures, load its fonts
+//   and image readers and make ready the memory the main window is drawn in;
+//   this figure includes what that leaves for the click. The pause before the
+//   click is 300 ms, far shorter than any typing.
 // - "at once": the click as soon as the input window has been painted, before
 //   the event loop ran anything else: the first chart with nothing prepared.
 //
