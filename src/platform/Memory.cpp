@@ -38,22 +38,20 @@ void PrepareWorkingMemory(std::size_t bytes) {
   if (!block) return;
   auto* first = static_cast<unsigned char*>(block);
   const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-  // The kernel fills the range's pages in one call where it can; otherwise one
-  // write to each page does it, page fault by page fault.
+  // The kernel maps the range's pages in one call where it can, far quicker than
+  // one page fault for each; a write to each page then makes them wholly ready
+  // (on a virtual machine the first write to a page still waits for the host to
+  // back it), and does all the work where that call is not available.
+#if defined(MADV_POPULATE_WRITE)
   const auto start = reinterpret_cast<std::uintptr_t>(first);
   const std::uintptr_t alignedStart = (start + page - 1) / page * page;
   const std::uintptr_t alignedEnd = (start + bytes) / page * page;
-#if defined(MADV_POPULATE_WRITE)
-  const bool populated = alignedEnd > alignedStart &&
-                         madvise(reinterpret_cast<void*>(alignedStart), alignedEnd - alignedStart,
-                                 MADV_POPULATE_WRITE) == 0;
-#else
-  const bool populated = false;
-#endif
-  if (!populated) {
-    volatile unsigned char* touch = first;
-    for (std::size_t offset = 0; offset < bytes; offset += page) touch[offset] = 0;
+  if (alignedEnd > alignedStart) {
+    madvise(reinterpret_cast<void*>(alignedStart), alignedEnd - alignedStart, MADV_POPULATE_WRITE);
   }
+#endif
+  volatile unsigned char* touch = first;
+  for (std::size_t offset = 0; offset < bytes; offset += page) touch[offset] = 0;
   std::free(block);
   prepared = bytes;
 #else
