@@ -1,5 +1,6 @@
 #include "platform/Memory.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -13,9 +14,14 @@ namespace platform {
 
 namespace {
 
-// Room for a maximised window's picture on screens up to about 3600 x 2200
-// pixels, and small beside a desktop's memory; the largest threshold the C
-// library takes. A larger picture is mapped and handed back as before.
+// Blocks up to this size come from the heap: every window picture up to that of
+// a maximised window on a 4K screen. It is the largest threshold the C library
+// takes on 64-bit systems, and as large as the one it would move to by itself
+// after freeing such a picture once.
+constexpr std::size_t HeapBlockBytes = (std::size_t{4} << 20) * sizeof(long);
+
+// Freed memory kept at the heap's top for the next window: a maximised window's
+// picture on screens up to 2560 x 1440 pixels; small beside a desktop's memory.
 constexpr std::size_t KeptBytes = std::size_t{16} << 20;
 
 std::size_t prepared = 0;
@@ -26,14 +32,16 @@ void KeepFreedMemory() {
 #if defined(__GLIBC__)
   // Blocks above the threshold would be mapped afresh and handed back on every
   // free, so every window picture would be faulted in page by page again.
-  mallopt(M_MMAP_THRESHOLD, static_cast<int>(KeptBytes));
+  mallopt(M_MMAP_THRESHOLD, static_cast<int>(HeapBlockBytes));
   mallopt(M_TRIM_THRESHOLD, static_cast<int>(KeptBytes));
 #endif
 }
 
 void PrepareWorkingMemory(std::size_t bytes) {
 #if defined(__GLIBC__)
-  if (bytes <= prepared || bytes > KeptBytes) return;
+  // More than is kept would be handed back to the system at once.
+  bytes = std::min(bytes, KeptBytes);
+  if (bytes <= prepared) return;
   void* block = std::malloc(bytes);
   if (!block) return;
   auto* first = static_cast<unsigned char*>(block);

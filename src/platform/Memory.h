@@ -15,9 +15,13 @@ namespace platform {
 // rather than going back to the system. Called once at start-up.
 void KeepFreedMemory();
 
-// Makes bytes of memory ready in the heap (each page touched once) and frees it
-// again, so the next windows' pictures find pages already in place. For idle
-// moments; does nothing once that much has been made ready.
+// Makes bytes of memory ready in the heap (each page written once) and frees it
+// again, so the next windows' pictures find pages already in place; at most as
+// much as the heap keeps. For idle moments; does nothing once that much has been
+// made ready. How much it helps depends on where the platform keeps a window's
+// picture: in the program's heap (as on the offscreen platform) the main
+// window's own picture benefits; where the windowing system shares it with the
+// program (X11's shared memory), only the program's other blocks do.
 void PrepareWorkingMemory(std::size_t bytes);
 
 }  // namespace platform

@@ -31,7 +31,9 @@ class QuickPictureStyle final : public QProxyStyle {
     const bool rightToLeft =
         (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
     QIcon icon;
-    if (standard == SP_ToolBarHorizontalExtensionButton) {
+    if (!QtOwnStyle()) {
+      // Another style may draw these buttons its own way.
+    } else if (standard == SP_ToolBarHorizontalExtensionButton) {
       icon = ExtensionPicture(rightToLeft ? "h-rtl" : "h", {8, 16, 32});
     } else if (standard == SP_ToolBarVerticalExtensionButton) {
       icon = ExtensionPicture("v", {5, 10, 20});
@@ -41,6 +43,13 @@ class QuickPictureStyle final : public QProxyStyle {
 };
 
 }  // namespace
+
+bool QtOwnStyle() {
+  const QStyle* style = QApplication::style();
+  if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) style = proxy->baseStyle();
+  const QString name = style ? style->name().toLower() : QString();
+  return name == QLatin1String("fusion") || name == QLatin1String("windows");
+}
 
 void InstallStyle() {
   if (dynamic_cast<QuickPictureStyle*>(QApplication::style())) return;

@@ -32,6 +32,7 @@
 #include "platform/Look.h"
 #include "platform/Memory.h"
 #include "platform/Pictures.h"
+#include "platform/Style.h"
 #include "windows/ExitScreenRoad.h"
 #include "windows/frmAbout.h"
 #include "windows/frmStartup.h"
@@ -102,19 +103,22 @@ QString ToolBarPicture(const char* file) {
   return QStringLiteral(":/assets/toolbar/%1.png").arg(QLatin1String(file));
 }
 
-// The main window's toolbar, drawn as the style draws a toolbar but from one
-// narrow strip repeated across its width. The style's toolbar is the same in
-// every column (a gradient from top to bottom and lines along its length), and
-// its half-transparent lines, blended pixel by pixel across a maximised
-// window's width, made it the slowest part of the main window to paint.
+// The main window's toolbar, drawn as the style draws it but from one narrow
+// strip repeated across its width. Qt's own styles draw a toolbar along the top
+// the same in every column (a gradient from top to bottom and lines along its
+// length), and their half-transparent lines, blended pixel by pixel across a
+// maximised window's width, made the toolbar the slowest part of the main
+// window to paint. Anything else is drawn as Qt draws it: another style, a
+// floating toolbar (it frames its ends), and a fractional scale, where a strip
+// of whole pixels would not match the toolbar's height.
 class StripToolBar final : public QToolBar {
  public:
   using QToolBar::QToolBar;
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    // A floating toolbar draws a frame round its ends as well.
-    if (isWindow()) {
+    const qreal ratio = devicePixelRatioF();
+    if (isWindow() || orientation() != Qt::Horizontal || ratio != std::floor(ratio) || !platform::QtOwnStyle()) {
       QToolBar::paintEvent(event);
       return;
     }
@@ -123,7 +127,6 @@ class StripToolBar final : public QToolBar {
     initStyleOption(&option);
     const QRect whole = option.rect;
     option.rect.setWidth(StripWidth);
-    const qreal ratio = devicePixelRatioF();
     QPixmap strip(option.rect.size() * ratio);
     strip.setDevicePixelRatio(ratio);
     strip.fill(Qt::transparent);
@@ -133,6 +136,7 @@ class StripToolBar final : public QToolBar {
     }
     QPainter painter(this);
     painter.drawTiledPixmap(whole, strip);
+    option.rect = whole;
     option.rect = style()->subElementRect(QStyle::SE_ToolBarHandle, &option, this);
     if (option.rect.isValid()) style()->drawPrimitive(QStyle::PE_IndicatorToolBarHandle, &option, &painter, this);
   }

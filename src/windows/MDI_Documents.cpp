@@ -87,7 +87,7 @@ void MDI::MDIForm_Activate() {
   // a chart window that no main window would hold.
   if (platform::Form<MDI>::IfLoaded() != this) return;
   frmDisplay& display = platform::Form<frmDisplay>::Get();
-  // Taken once the chart is on the screen; the first show and the activation
-  // that follows it make one snapshot.
+  // Taken once the chart is on the screen; activations before then (the first
+  // show and the activation that often follows it) make one snapshot.
   display.Picture1->TakeSoon(display, [&display] { return SnapFormPicture(display); });
 }

@@ -400,7 +400,12 @@ bool ChartTextBox::FitLines(const QStringList& lines) {
 // ---------------------------------------------------------------------------
 // SnapshotBox
 
-SnapshotBox::SnapshotBox(QWidget* parent) : QWidget(parent) {}
+SnapshotBox::SnapshotBox(QWidget* parent) : QWidget(parent) {
+  // The latest moment for a snapshot asked of a shown window that nothing repaints.
+  latest_.setSingleShot(true);
+  latest_.setInterval(250);
+  connect(&latest_, &QTimer::timeout, this, &SnapshotBox::TakePending);
+}
 
 void SnapshotBox::setPicture(const QImage& picture) {
   StopWatching();
@@ -409,30 +414,29 @@ void SnapshotBox::setPicture(const QImage& picture) {
 }
 
 void SnapshotBox::TakeSoon(QWidget& shown, std::function<QImage()> take) {
-  // A moment far longer than a paint takes, and far shorter than a user's next step.
-  constexpr int LatestMs = 250;
   const bool queued = static_cast<bool>(pending_);
   pending_ = std::move(take);
   if (queued) return;
   if (!shown.isVisible()) {
-    QTimer::singleShot(0, this, [this] { TakePending(); });
+    QTimer::singleShot(0, this, &SnapshotBox::TakePending);
     return;
   }
   watched_ = &shown;
   shown.installEventFilter(this);
-  QTimer::singleShot(LatestMs, this, [this] { TakePending(); });
+  latest_.start();
 }
 
 bool SnapshotBox::eventFilter(QObject* watched, QEvent* event) {
   // The paint has begun; the snapshot follows once it is over and on the screen.
   if (watched == watched_ && event->type() == QEvent::Paint) {
     StopWatching();
-    QTimer::singleShot(0, this, [this] { TakePending(); });
+    QTimer::singleShot(0, this, &SnapshotBox::TakePending);
   }
   return QWidget::eventFilter(watched, event);
 }
 
 void SnapshotBox::StopWatching() {
+  latest_.stop();
   if (watched_) watched_->removeEventFilter(this);
   watched_ = nullptr;
 }

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -71,6 +72,7 @@ class SnapshotBox : public QWidget {
 
   std::function<QImage()> pending_;
   QPointer<QWidget> watched_;
+  QTimer latest_;
   QImage picture_;
 };
 
