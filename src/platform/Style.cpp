@@ -23,6 +23,12 @@ QIcon ExtensionPicture(const char* direction, std::initializer_list<int> sizes) 
   return icon;
 }
 
+// Whether style is Qt's own Fusion or Windows style.
+bool IsQtOwn(const QStyle* style) {
+  const QString name = style ? style->name().toLower() : QString();
+  return name == QLatin1String("fusion") || name == QLatin1String("windows");
+}
+
 class QuickPictureStyle final : public QProxyStyle {
  public:
   using QProxyStyle::QProxyStyle;
@@ -31,7 +37,7 @@ class QuickPictureStyle final : public QProxyStyle {
     const bool rightToLeft =
         (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
     QIcon icon;
-    if (!QtOwnStyle()) {
+    if (!IsQtOwn(baseStyle())) {
       // Another style may draw these buttons its own way.
     } else if (standard == SP_ToolBarHorizontalExtensionButton) {
       icon = ExtensionPicture(rightToLeft ? "h-rtl" : "h", {8, 16, 32});
@@ -47,8 +53,7 @@ class QuickPictureStyle final : public QProxyStyle {
 bool QtOwnStyle() {
   const QStyle* style = QApplication::style();
   if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) style = proxy->baseStyle();
-  const QString name = style ? style->name().toLower() : QString();
-  return name == QLatin1String("fusion") || name == QLatin1String("windows");
+  return IsQtOwn(style);
 }
 
 void InstallStyle() {
