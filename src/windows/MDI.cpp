@@ -74,6 +74,13 @@ void PlaceLabelTw(QLabel* label, int left, int top, int width, int height) {
   if (label->sizeHint().width() > label->width()) label->resize(label->sizeHint().width(), label->height());
 }
 
+QString AnalysisLinkCaption() {
+  return QStringLiteral("For Analysis of this Natal chart log onto ") + HomePageAddress();
+}
+
+// The width the advertising labels are designed with: two lines of text.
+constexpr int AdvertWidth = 10800;
+
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QFont& font,
                     int widthTw) {
   auto* button = new QPushButton(caption, parent);
@@ -258,7 +265,7 @@ void MDI::BuildStrips() {
   const QFont boldLink = UiFont(QStringLiteral("Verdana"), 8.25, true, false, true);
   const auto advert = [&](const char* name, const QString& text) {
     return platform::MakeLabel(
-        Picture1, {name, text, {0, 0, 10800, 405}, boldLink, LinkBlue, Qt::AlignLeft | Qt::AlignTop, true, true});
+        Picture1, {name, text, {0, 0, AdvertWidth, 405}, boldLink, LinkBlue, Qt::AlignLeft | Qt::AlignTop, true, true});
   };
   lblFullBrand = advert("lblFullBrand",
                         QStringLiteral("Home Business Opportunity. Start your own Internet business and "
@@ -271,11 +278,11 @@ void MDI::BuildStrips() {
   lblCobrand->raise();  // the co-branding offer lies on top of the other one
 
   Label1 = platform::MakeLabel(Picture1, {.name = "Label1",
-                                          .text = QStringLiteral("For Analysis of this Natal chart log onto ") +
-                                                  HomePageAddress(),
+                                          .text = AnalysisLinkCaption(),
                                           .font = UiFont(QStringLiteral("Verdana"), 8.25, true),
                                           .colour = LinkBlue});
   PlaceLabelTw(Label1, 0, 405, 6795, 195);
+  analysisLinkWidth_ = Label1->width();
 
   cmdInterpretation = Button(Picture1, "cmdInterpretation", QStringLiteral("&Interpretation"),
                              UiFont(QStringLiteral("Verdana"), 8.25, true), InterpretationWidth);
@@ -429,6 +436,23 @@ void MDI::MDIForm_Resize() {
   moveLeft(cmdInterpretation, p.interpretationLeft);
   moveLeft(lblHeading, p.headingLeft);
   moveLeft(lblURL, p.urlLeft);
+  FitStripTexts();
+}
+
+// On a window too narrow for the strip's texts beside its buttons, the texts end
+// before the Interpretation button instead of running under the buttons: the
+// adverts wrap within the room left and Label1 ends with an ellipsis. A text
+// that no longer shows whole carries it as its tooltip.
+void MDI::FitStripTexts() {
+  const int room = std::max(0, cmdInterpretation->x() - Px(100));
+  for (QLabel* advert : {lblFullBrand, lblCobrand}) {
+    const int width = std::min(Px(AdvertWidth), room);
+    advert->resize(width, advert->height());
+    advert->setToolTip(advert->heightForWidth(width) > advert->height() ? advert->text() : QString());
+  }
+  const int linkWidth = std::min(analysisLinkWidth_, room);
+  Label1->resize(linkWidth, Label1->height());
+  platform::SetElidedText(Label1, AnalysisLinkCaption(), Label1->contentsRect().width());
 }
 
 void MDI::MDIForm_Unload() {

@@ -169,7 +169,11 @@ class MDI : public QMainWindow {
   void AdoptChartWindow(frmDisplay& display);
   void CheckDivisional(QAction* clicked);
   void SetSignColours(bool colourOn);
+  // Narrows the bottom strip's texts to the room left of its buttons.
+  void FitStripTexts();
 
   QMdiSubWindow* chartSubWindow_ = nullptr;
+  // The width Label1 takes when it has room for its whole caption.
+  int analysisLinkWidth_ = 0;
   bool shownOnce_ = false;
 };

@@ -315,6 +315,28 @@ TEST_F(MDITest, ResizePlacesButtonsFromTheRightAndCentresTheHeadings) {
   EXPECT_EQ(mdi.cmdExit->y(), 5);             // top 77 twips
 }
 
+TEST_F(MDITest, OnANarrowWindowTheBottomTextsEndBeforeTheButtonsAndKeepTheirWholeTextAsTooltip) {
+  MDI& mdi = ShowMain();
+  mdi.setWindowState(Qt::WindowNoState);
+  mdi.resize(640, 480);
+  QApplication::processEvents();
+  const int buttons = mdi.cmdInterpretation->x();
+  for (QLabel* text : {mdi.lblCobrand, mdi.lblFullBrand, mdi.Label1}) {
+    EXPECT_LT(text->geometry().right(), buttons) << text->objectName().toStdString();
+  }
+  EXPECT_TRUE(mdi.Label1->text().endsWith(QChar(0x2026)));
+  EXPECT_EQ(mdi.Label1->toolTip(), "For Analysis of this Natal chart log onto " + HomePageAddress());
+  EXPECT_EQ(mdi.lblCobrand->toolTip(), mdi.lblCobrand->text());
+
+  // Wide again, every text is whole in its designed place.
+  mdi.resize(1600, 800);
+  QApplication::processEvents();
+  EXPECT_EQ(mdi.lblCobrand->width() * 15, 10800);
+  EXPECT_EQ(mdi.Label1->text(), "For Analysis of this Natal chart log onto " + HomePageAddress());
+  EXPECT_TRUE(mdi.Label1->toolTip().isEmpty());
+  EXPECT_TRUE(mdi.lblCobrand->toolTip().isEmpty());
+}
+
 TEST_F(MDITest, ToolbarButtonsDispatchByTheirKeys) {
   MDI& mdi = ShowMain();
   QStringList keys;
