@@ -1,5 +1,7 @@
 // The yardstick of the start-up benchmark: a bare Qt Widgets program, one main
-// window shown, ending after its first paint.
+// window shown, ending after its first paint. It prints the steady clock's
+// nanoseconds when the event loop runs again after that paint, as the program's
+// start-up benchmark counts a window painted.
 //
 // With --text the window holds one line of text, as the smallest program that
 // shows words does: the first text drawn sets up the font database and renders
@@ -10,6 +12,8 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
+#include <chrono>
+#include <cstdio>
 
 #include "ProgramStart.h"
 
@@ -19,9 +23,20 @@ class FirstPaintQuits : public QMainWindow {
  protected:
   bool event(QEvent* event) override {
     const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    if (event->type() == QEvent::Paint && !painted_) {
+      painted_ = true;
+      QTimer::singleShot(0, qApp, [] {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        std::printf("painted at %lld\n",
+                    static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+        QCoreApplication::quit();
+      });
+    }
     return handled;
   }
+
+ private:
+  bool painted_ = false;
 };
 
 }  // namespace
