@@ -445,14 +445,24 @@ void MDI::MDIForm_Resize() {
 // that no longer shows whole carries it as its tooltip.
 void MDI::FitStripTexts() {
   const int room = std::max(0, cmdInterpretation->x() - Px(100));
+  // With room for the designed widths (every window but a narrow one) nothing is
+  // measured: the texts are whole as designed.
   for (QLabel* advert : {lblFullBrand, lblCobrand}) {
     const int width = std::min(Px(AdvertWidth), room);
+    if (width == advert->width()) continue;
     advert->resize(width, advert->height());
-    advert->setToolTip(advert->heightForWidth(width) > advert->height() ? advert->text() : QString());
+    const bool whole = width == Px(AdvertWidth) || advert->heightForWidth(width) <= advert->height();
+    advert->setToolTip(whole ? QString() : advert->text());
   }
   const int linkWidth = std::min(analysisLinkWidth_, room);
+  if (linkWidth == Label1->width()) return;
   Label1->resize(linkWidth, Label1->height());
-  platform::SetElidedText(Label1, AnalysisLinkCaption(), Label1->contentsRect().width());
+  if (linkWidth == analysisLinkWidth_) {
+    Label1->setText(AnalysisLinkCaption());
+    Label1->setToolTip(QString());
+  } else {
+    platform::SetElidedText(Label1, AnalysisLinkCaption(), Label1->contentsRect().width());
+  }
 }
 
 void MDI::MDIForm_Unload() {
