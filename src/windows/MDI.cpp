@@ -78,7 +78,7 @@ QString AnalysisLinkCaption() {
   return QStringLiteral("For Analysis of this Natal chart log onto ") + HomePageAddress();
 }
 
-// The width the advertising labels are designed with: two lines of text.
+// The advertising labels' full width in twips: their texts take two lines.
 constexpr int AdvertWidth = 10800;
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QFont& font,
@@ -445,8 +445,8 @@ void MDI::MDIForm_Resize() {
 // that no longer shows whole carries it as its tooltip.
 void MDI::FitStripTexts() {
   const int room = std::max(0, cmdInterpretation->x() - Px(100));
-  // With room for the designed widths (every window but a narrow one) nothing is
-  // measured: the texts are whole as designed.
+  // A label keeps its width, and nothing is measured, while the room does not
+  // change it (on every window but a narrow one it has its full width).
   for (QLabel* advert : {lblFullBrand, lblCobrand}) {
     const int width = std::min(Px(AdvertWidth), room);
     if (width == advert->width()) continue;
@@ -457,12 +457,7 @@ void MDI::FitStripTexts() {
   const int linkWidth = std::min(analysisLinkWidth_, room);
   if (linkWidth == Label1->width()) return;
   Label1->resize(linkWidth, Label1->height());
-  if (linkWidth == analysisLinkWidth_) {
-    Label1->setText(AnalysisLinkCaption());
-    Label1->setToolTip(QString());
-  } else {
-    platform::SetElidedText(Label1, AnalysisLinkCaption(), Label1->contentsRect().width());
-  }
+  platform::SetElidedText(Label1, AnalysisLinkCaption(), Label1->contentsRect().width());
 }
 
 void MDI::MDIForm_Unload() {

@@ -44,9 +44,8 @@ bool Headless() {
 // event loop is free, decodes the pictures and loads the fonts of the main
 // window and its chart window and makes ready the memory they will be drawn in,
 // so the first chart does not wait for them; the user is typing the birth data
-// meanwhile. The moment's delay keeps this work
-// out of the start itself, which ends with the input window on screen. Builds
-// no window.
+// meanwhile. The moment's delay keeps this work out of the start itself, which
+// ends with the input window on screen. Builds no window.
 class PrepareChartOnceInputPainted final : public QObject {
  public:
   static constexpr int PrepareDelayMs = 100;
