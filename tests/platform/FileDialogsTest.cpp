@@ -68,6 +68,9 @@ Step Choose(const QString& path) {
   return [path](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     if (!dialog) return static_cast<QDialog*>(modal)->reject();
+    // selectFile leaves the name box alone while it has the focus, as it may once
+    // a message box over the dialog has closed; the previous name would be taken.
+    if (QWidget* focus = dialog->focusWidget()) focus->clearFocus();
     dialog->selectFile(path);
     static_cast<QDialog*>(dialog)->accept();  // as the dialog's Open or Save button does
   };

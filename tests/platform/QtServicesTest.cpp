@@ -170,6 +170,8 @@ std::optional<QString> RunDialog(IFileDialogs& dialogs, const FileDialogRequest&
     if (choose.isEmpty()) {
       dialog->reject();
     } else {
+      // selectFile leaves the name box alone while it has the focus.
+      if (QWidget* focus = dialog->focusWidget()) focus->clearFocus();
       dialog->selectFile(choose);
       static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as its Open button does
     }
