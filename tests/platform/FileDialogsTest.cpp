@@ -34,23 +34,36 @@ struct Script {
   std::vector<Step> steps;
   std::size_t next = 0;
   QWidget* last = nullptr;
+  int unchanged = 0;  // checks since `last` came up
   std::vector<QString> seen;  // class names of the modal windows met, in order
 };
 
 // Runs each step on the next modal window that comes up (a message box over the
-// dialog, or the dialog again when the box is gone). The next step is scheduled
-// before a step runs, since a step may open a box and wait in its event loop.
-void Poll(const std::shared_ptr<Script>& script) {
-  QTimer::singleShot(5, [script] {
+// dialog, or the dialog again when the box is gone). The next check is scheduled
+// before a step runs, since a step may open a box and wait in its event loop. A
+// modal window met after the last step, or one that stays up after its step, is
+// noted and closed, so that a test that goes wrong fails instead of waiting; the
+// checks end with the script.
+void Poll(const std::weak_ptr<Script>& weak) {
+  QTimer::singleShot(5, [weak] {
+    const std::shared_ptr<Script> script = weak.lock();
+    if (!script) return;
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || modal == script->last) {
-      Poll(script);
-      return;
+    if (!modal || !modal->isVisible()) return Poll(weak);
+    if (modal == script->last) {
+      // Still up two seconds after its step: the step did not take.
+      if (++script->unchanged == 400) {
+        script->seen.push_back(QStringLiteral("still open"));
+        static_cast<QDialog*>(modal)->reject();
+      }
+      return Poll(weak);
     }
     script->last = modal;
+    script->unchanged = 0;
     script->seen.push_back(QString::fromLatin1(modal->metaObject()->className()));
+    Poll(weak);
+    if (script->next == script->steps.size()) return static_cast<QDialog*>(modal)->reject();
     const Step step = script->steps[script->next++];
-    if (script->next < script->steps.size()) Poll(script);
     step(modal);
   });
 }
