@@ -31,6 +31,7 @@
 #include "platform/Look.h"
 #include "platform/Memory.h"
 #include "platform/Pictures.h"
+#include "platform/Services.h"
 #include "platform/Style.h"
 #include "windows/ExitScreenRoad.h"
 #include "windows/frmAbout.h"
@@ -72,6 +73,11 @@ QWidget* Strip(QWidget* parent, const char* name, int heightTw) {
 void PlaceLabelTw(QLabel* label, int left, int top, int width, int height) {
   PlaceTw(label, left, top, width, height);
   if (label->sizeHint().width() > label->width()) label->resize(label->sizeHint().width(), label->height());
+}
+
+QString HomePageInvitation() {
+  return QStringLiteral("Share your chart and your questions in our astrology forum. Visit ") + HomePageAddress() +
+         QStringLiteral(" Now");
 }
 
 QString AnalysisLinkCaption() {
@@ -239,17 +245,17 @@ void MDI::BuildStrips() {
 
   // The heading strip under the toolbar.
   picTop = Strip(central, "picTop", TopStripHeight);
-  lblHeading = platform::MakeLabel(picTop, {.name = "lblHeading", .text = QStringLiteral("QZ Astrology Ormandel"),
+  lblHeading = platform::MakeLabel(picTop, {.name = "lblHeading", .text = platform::AppTitle,
                                             .font = UiFont(QStringLiteral("Verdana"), 18, true),
                                             .alignment = Qt::AlignCenter});
   PlaceLabelTw(lblHeading, 0, 0, HeadingWidth, 435);
   lblURL = platform::MakeLabel(picTop, {.name = "lblURL",
-                                        .text = QStringLiteral("Share your chart and your questions in our astrology "
-                                                               "forum. Visit ") + HomePageAddress() +
-                                                QStringLiteral(" Now"),
+                                        .text = HomePageInvitation(),
                                         .font = UiFont(QStringLiteral("Verdana"), 8.25, false, false, true),
                                         .alignment = Qt::AlignCenter});
   PlaceLabelTw(lblURL, 0, 450, URLWidth, 225);
+  headingWidth_ = lblHeading->width();
+  invitationWidth_ = lblURL->width();
   layout->addWidget(picTop);
 
   // The workspace that holds the chart window.
@@ -427,7 +433,7 @@ void MDI::MDIForm_Resize() {
   auto tw = [](int pixels) { return static_cast<float>(platform::Twips(pixels)); };
   const MdiPlacement p =
       PlaceOnResize(tw(frameGeometry().width()), tw(cmdExit->width()), tw(cmdBack->width()),
-                    tw(cmdInterpretation->width()), tw(lblHeading->width()), tw(lblURL->width()));
+                    tw(cmdInterpretation->width()), tw(headingWidth_), tw(invitationWidth_));
   auto moveLeft = [](QWidget* w, float leftTw) {
     w->move(Px(static_cast<int>(std::lround(leftTw))), w->y());
   };
@@ -436,7 +442,24 @@ void MDI::MDIForm_Resize() {
   moveLeft(cmdInterpretation, p.interpretationLeft);
   moveLeft(lblHeading, p.headingLeft);
   moveLeft(lblURL, p.urlLeft);
+  FitHeadingTexts();
   FitStripTexts();
+}
+
+// On a window narrower than the heading strip's texts, a text spans the whole
+// strip and ends with an ellipsis instead of being cut on both sides, and
+// carries its whole text as its tooltip.
+void MDI::FitHeadingTexts() {
+  const int across = width();  // the strip spans the window
+  const auto fit = [across](QLabel* label, int fullWidth, const QString& text) {
+    const int width = std::min(fullWidth, across);
+    if (width < fullWidth) label->move(0, label->y());
+    if (width == label->width()) return;
+    label->resize(width, label->height());
+    platform::SetElidedText(label, text, label->contentsRect().width());
+  };
+  fit(lblHeading, headingWidth_, platform::AppTitle);
+  fit(lblURL, invitationWidth_, HomePageInvitation());
 }
 
 // On a window too narrow for the strip's texts beside its buttons, the texts end

@@ -169,11 +169,16 @@ class MDI : public QMainWindow {
   void AdoptChartWindow(frmDisplay& display);
   void CheckDivisional(QAction* clicked);
   void SetSignColours(bool colourOn);
+  // Narrows the heading strip's texts to the window's width.
+  void FitHeadingTexts();
   // Narrows the bottom strip's texts to the room left of its buttons.
   void FitStripTexts();
 
   QMdiSubWindow* chartSubWindow_ = nullptr;
   // The width Label1 takes when it has room for its whole caption.
   int analysisLinkWidth_ = 0;
+  // The widths the heading and the home-page invitation take when whole.
+  int headingWidth_ = 0;
+  int invitationWidth_ = 0;
   bool shownOnce_ = false;
 };

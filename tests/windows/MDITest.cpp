@@ -315,11 +315,12 @@ TEST_F(MDITest, ResizePlacesButtonsFromTheRightAndCentresTheHeadings) {
   EXPECT_EQ(mdi.cmdExit->y(), 5);             // top 77 twips
 }
 
-TEST_F(MDITest, OnANarrowWindowTheBottomTextsEndBeforeTheButtonsAndKeepTheirWholeTextAsTooltip) {
+TEST_F(MDITest, OnANarrowWindowTheStripTextsEndWithinItAndKeepTheirWholeTextAsTooltip) {
   MDI& mdi = ShowMain();
   mdi.setWindowState(Qt::WindowNoState);
   mdi.resize(640, 480);
   QApplication::processEvents();
+  if (!qEnvironmentVariableIsEmpty("ORMANDEL_SHOTS")) mdi.grab().save(qEnvironmentVariable("ORMANDEL_SHOTS") + "/MDI-narrow.png");
   const int buttons = mdi.cmdInterpretation->x();
   for (QLabel* text : {mdi.lblCobrand, mdi.lblFullBrand, mdi.Label1}) {
     EXPECT_LT(text->geometry().right(), buttons) << text->objectName().toStdString();
@@ -328,6 +329,15 @@ TEST_F(MDITest, OnANarrowWindowTheBottomTextsEndBeforeTheButtonsAndKeepTheirWhol
   EXPECT_EQ(mdi.Label1->toolTip(), "For Analysis of this Natal chart log onto " + HomePageAddress());
   EXPECT_EQ(mdi.lblCobrand->toolTip(), mdi.lblCobrand->text());
 
+  // Narrower than the heading strip's invitation, it spans the strip and ends with "…".
+  mdi.resize(460, 480);
+  QApplication::processEvents();
+  EXPECT_EQ(mdi.lblURL->geometry(), QRect(0, mdi.lblURL->y(), mdi.width(), mdi.lblURL->height()));
+  EXPECT_TRUE(mdi.lblURL->text().endsWith(QChar(0x2026)));
+  EXPECT_TRUE(mdi.lblURL->toolTip().endsWith(HomePageAddress() + " Now"));
+  EXPECT_EQ(mdi.lblHeading->text(), "QZ Astrology Ormandel");
+  if (!qEnvironmentVariableIsEmpty("ORMANDEL_SHOTS")) mdi.grab().save(qEnvironmentVariable("ORMANDEL_SHOTS") + "/MDI-narrower.png");
+
   // Wide again, every text is whole in its designed place.
   mdi.resize(1600, 800);
   QApplication::processEvents();
@@ -335,6 +345,9 @@ TEST_F(MDITest, OnANarrowWindowTheBottomTextsEndBeforeTheButtonsAndKeepTheirWhol
   EXPECT_EQ(mdi.Label1->text(), "For Analysis of this Natal chart log onto " + HomePageAddress());
   EXPECT_TRUE(mdi.Label1->toolTip().isEmpty());
   EXPECT_TRUE(mdi.lblCobrand->toolTip().isEmpty());
+  EXPECT_TRUE(mdi.lblURL->text().endsWith(" Now"));
+  EXPECT_TRUE(mdi.lblURL->toolTip().isEmpty());
+  EXPECT_NEAR(mdi.lblURL->x() * 2 + mdi.lblURL->width(), mdi.width(), 4);  // centred again
 }
 
 TEST_F(MDITest, ToolbarButtonsDispatchByTheirKeys) {
