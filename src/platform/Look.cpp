@@ -130,4 +130,35 @@ void SetElidedText(QLabel* label, const QString& text, int width) {
   label->setToolTip(shown == text ? QString() : text);
 }
 
+void SetElidedWrappedText(QLabel* label, const QString& text) {
+  const QRect room = label->contentsRect();
+  QTextLayout layout(text, label->font());
+  QTextOption option;
+  option.setWrapMode(QTextOption::WordWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  qreal top = 0;
+  int lastStart = -1;  // where the last line that fits begins
+  bool cut = false;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(room.width());
+    line.setPosition(QPointF(0, top));
+    top += line.height();
+    if (top > room.height() && lastStart >= 0) {
+      cut = true;
+      break;
+    }
+    lastStart = line.textStart();
+  }
+  layout.endLayout();
+  if (!cut) {
+    label->setText(text);
+    label->setToolTip(QString());
+    return;
+  }
+  const QString last = label->fontMetrics().elidedText(text.mid(lastStart), Qt::ElideRight, room.width());
+  label->setText(text.left(lastStart) + last);
+  label->setToolTip(text);
+}
+
 }  // namespace platform

@@ -76,6 +76,11 @@ void CentreOnScreen(QWidget* window);
 // shown whole, without a tooltip.
 void SetElidedText(QLabel* label, const QString& text, int width);
 
+// Shows text word-wrapped in label as far as the label's height holds lines; a
+// text cut short ends its last line with "…" and its whole text becomes the
+// label's tooltip; a text that fits is shown whole, without a tooltip.
+void SetElidedWrappedText(QLabel* label, const QString& text);
+
 // Registers the font substitutions; called once at start-up and by the tests.
 void InstallFontSubstitutions();
 

@@ -80,6 +80,17 @@ QString HomePageInvitation() {
          QStringLiteral(" Now");
 }
 
+QString FullBrandOffer() {
+  return QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
+                        "Get this software fully branded for your website. Click here for more details.");
+}
+
+QString CobrandOffer() {
+  return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                        "Put your site's name &  link here. See \"Help\" for details.    Click Here for more "
+                        "info on co-branding.");
+}
+
 QString AnalysisLinkCaption() {
   return QStringLiteral("For Analysis of this Natal chart log onto ") + HomePageAddress();
 }
@@ -273,14 +284,8 @@ void MDI::BuildStrips() {
     return platform::MakeLabel(
         Picture1, {name, text, {0, 0, AdvertWidth, 405}, boldLink, LinkBlue, Qt::AlignLeft | Qt::AlignTop, true, true});
   };
-  lblFullBrand = advert("lblFullBrand",
-                        QStringLiteral("Home Business Opportunity. Start your own Internet business and "
-                                       "make money online. Get this software fully branded for your "
-                                       "website. Click here for more details."));
-  lblCobrand = advert("lblCobrand",
-                      QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
-                                     "traffic to your site. Put your site's name &  link here. See "
-                                     "\"Help\" for details.    Click Here for more info on co-branding."));
+  lblFullBrand = advert("lblFullBrand", FullBrandOffer());
+  lblCobrand = advert("lblCobrand", CobrandOffer());
   lblCobrand->raise();  // the co-branding offer lies on top of the other one
 
   Label1 = platform::MakeLabel(Picture1, {.name = "Label1",
@@ -464,18 +469,18 @@ void MDI::FitHeadingTexts() {
 
 // On a window too narrow for the strip's texts beside its buttons, the texts end
 // before the Interpretation button instead of running under the buttons: the
-// adverts wrap within the room left and Label1 ends with an ellipsis. A text
-// that no longer shows whole carries it as its tooltip.
+// adverts wrap within the room left and Label1 ends with an ellipsis, as does
+// an advert's last line when the advert no longer fits. A text that no longer
+// shows whole carries it as its tooltip.
 void MDI::FitStripTexts() {
   const int room = std::max(0, cmdInterpretation->x() - Px(100));
   // A label keeps its width, and nothing is measured, while the room does not
   // change it (on every window but a narrow one it has its full width).
-  for (QLabel* advert : {lblFullBrand, lblCobrand}) {
+  for (auto [advert, text] : {std::pair{lblFullBrand, FullBrandOffer()}, std::pair{lblCobrand, CobrandOffer()}}) {
     const int width = std::min(Px(AdvertWidth), room);
     if (width == advert->width()) continue;
     advert->resize(width, advert->height());
-    const bool whole = width == Px(AdvertWidth) || advert->heightForWidth(width) <= advert->height();
-    advert->setToolTip(whole ? QString() : advert->text());
+    platform::SetElidedWrappedText(advert, text);
   }
   const int linkWidth = std::min(analysisLinkWidth_, room);
   if (linkWidth == Label1->width()) return;

@@ -327,7 +327,12 @@ TEST_F(MDITest, OnANarrowWindowTheStripTextsEndWithinItAndKeepTheirWholeTextAsTo
   }
   EXPECT_TRUE(mdi.Label1->text().endsWith(QChar(0x2026)));
   EXPECT_EQ(mdi.Label1->toolTip(), "For Analysis of this Natal chart log onto " + HomePageAddress());
-  EXPECT_EQ(mdi.lblCobrand->toolTip(), mdi.lblCobrand->text());
+  // An advert cut short ends its last line with "…" and shows no line more than it holds.
+  for (QLabel* advert : {mdi.lblCobrand, mdi.lblFullBrand}) {
+    EXPECT_TRUE(advert->text().endsWith(QChar(0x2026))) << advert->text().toStdString();
+    EXPECT_LE(advert->heightForWidth(advert->width()), advert->height()) << advert->text().toStdString();
+  }
+  EXPECT_TRUE(mdi.lblCobrand->toolTip().endsWith("Click Here for more info on co-branding."));
 
   // Narrower than the heading strip's invitation, it spans the strip and ends with "…".
   mdi.resize(460, 480);
@@ -345,6 +350,7 @@ TEST_F(MDITest, OnANarrowWindowTheStripTextsEndWithinItAndKeepTheirWholeTextAsTo
   EXPECT_EQ(mdi.Label1->text(), "For Analysis of this Natal chart log onto " + HomePageAddress());
   EXPECT_TRUE(mdi.Label1->toolTip().isEmpty());
   EXPECT_TRUE(mdi.lblCobrand->toolTip().isEmpty());
+  EXPECT_TRUE(mdi.lblCobrand->text().endsWith("info on co-branding."));
   EXPECT_TRUE(mdi.lblURL->text().endsWith(" Now"));
   EXPECT_TRUE(mdi.lblURL->toolTip().isEmpty());
   EXPECT_NEAR(mdi.lblURL->x() * 2 + mdi.lblURL->width(), mdi.width(), 4);  // centred again
