@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -29,6 +30,8 @@ namespace {
 using namespace platform;
 
 // Runs `act` on the first modal window once it is up, from inside its event loop.
+// A window that `act` leaves open is closed two seconds later and the test fails,
+// instead of waiting until the suite's time-out.
 void WhenModalShown(std::function<void(QWidget*)> act) {
   auto* timer = new QTimer;
   timer->setInterval(5);
@@ -37,6 +40,11 @@ void WhenModalShown(std::function<void(QWidget*)> act) {
       timer->stop();
       timer->deleteLater();
       act(modal);
+      QTimer::singleShot(2000, [window = QPointer<QWidget>(modal)] {
+        if (!window || !window->isVisible()) return;
+        ADD_FAILURE() << "a modal window stayed open: " << window->metaObject()->className();
+        if (auto* dialog = qobject_cast<QDialog*>(window.data())) dialog->reject();
+      });
     }
   });
   timer->start();
