@@ -95,6 +95,14 @@ QString AnalysisLinkCaption() {
   return QStringLiteral("For Analysis of this Natal chart log onto ") + HomePageAddress();
 }
 
+// Gives a one-line label `width` pixels and shows as much of text as they hold,
+// ending with "…" when cut; nothing is measured while its width stays the same.
+void FitLineLabel(QLabel* label, int width, const QString& text) {
+  if (width == label->width()) return;
+  label->resize(width, label->height());
+  platform::SetElidedText(label, text, label->contentsRect().width());
+}
+
 // The advertising labels' full width in twips: their texts take two lines.
 constexpr int AdvertWidth = 10800;
 
@@ -457,11 +465,8 @@ void MDI::MDIForm_Resize() {
 void MDI::FitHeadingTexts() {
   const int across = width();  // the strip spans the window
   const auto fit = [across](QLabel* label, int fullWidth, const QString& text) {
-    const int width = std::min(fullWidth, across);
-    if (width < fullWidth) label->move(0, label->y());
-    if (width == label->width()) return;
-    label->resize(width, label->height());
-    platform::SetElidedText(label, text, label->contentsRect().width());
+    if (across < fullWidth) label->move(0, label->y());
+    FitLineLabel(label, std::min(fullWidth, across), text);
   };
   fit(lblHeading, headingWidth_, platform::AppTitle);
   fit(lblURL, invitationWidth_, HomePageInvitation());
@@ -482,10 +487,7 @@ void MDI::FitStripTexts() {
     advert->resize(width, advert->height());
     platform::SetElidedWrappedText(advert, text);
   }
-  const int linkWidth = std::min(analysisLinkWidth_, room);
-  if (linkWidth == Label1->width()) return;
-  Label1->resize(linkWidth, Label1->height());
-  platform::SetElidedText(Label1, AnalysisLinkCaption(), Label1->contentsRect().width());
+  FitLineLabel(Label1, std::min(analysisLinkWidth_, room), AnalysisLinkCaption());
 }
 
 void MDI::MDIForm_Unload() {
