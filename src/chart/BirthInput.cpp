@@ -74,20 +74,42 @@ std::optional<InputProblem> CheckBirthInput(const BirthInput& in) {
     return InputProblem{QStringLiteral("Please Enter Correct Date Or Month !"), true};
   }
 
-  // The coordinate boxes reach the birth record as 16-bit whole numbers. Text
-  // that no key filter let through (pasted) or a number too large for that is
-  // refused, naming the box.
-  const std::array<std::tuple<const QString*, InputField, const char*>, 4> coordinates{{
-      {&in.LongDegree, InputField::LongDegree, "degree of longitude"},
-      {&in.LongMinute, InputField::LongMinute, "minute of longitude"},
-      {&in.LatDegree, InputField::LatDegree, "degree of latitude"},
-      {&in.LatMinute, InputField::LatMinute, "minute of latitude"},
+  // The coordinate boxes reach the birth record as whole numbers. Text that no
+  // key filter let through (pasted, or read from a chart file) or a number no
+  // place on the globe has is refused, naming the box. Degrees at the pole or
+  // at the date line leave no room for minutes.
+  struct Coordinate {
+    const QString* degree;
+    const QString* minute;
+    InputField degreeField, minuteField;
+    const char* degreeName;
+    const char* minuteName;
+    int maxDegree;
+  };
+  const std::array<Coordinate, 2> coordinates{{
+      {&in.LongDegree, &in.LongMinute, InputField::LongDegree, InputField::LongMinute, "degree of longitude",
+       "minute of longitude", 180},
+      {&in.LatDegree, &in.LatMinute, InputField::LatDegree, InputField::LatMinute, "degree of latitude",
+       "minute of latitude", 90},
   }};
-  for (const auto& [text, field, what] : coordinates) {
-    if (!DigitsOnly(*text) || !ReadWholeNumber(*text)) {
-      return InputProblem{QStringLiteral("The %1 must be a whole number from 0 to 32767, typed as digits only.")
-                              .arg(QLatin1String(what)),
-                          false, field};
+  const auto outOfRange = [](const QString& text, int max) {
+    const std::optional<std::int16_t> value = DigitsOnly(text) ? ReadWholeNumber(text) : std::nullopt;
+    return !value || *value > max;
+  };
+  const auto rangeProblem = [](const char* what, int max, InputField field) {
+    return InputProblem{QStringLiteral("The %1 must be a whole number from 0 to %2, typed as digits only.")
+                            .arg(QLatin1String(what))
+                            .arg(max),
+                        false, field};
+  };
+  for (const Coordinate& c : coordinates) {
+    if (outOfRange(*c.degree, c.maxDegree)) return rangeProblem(c.degreeName, c.maxDegree, c.degreeField);
+    if (outOfRange(*c.minute, 59)) return rangeProblem(c.minuteName, 59, c.minuteField);
+    if (*ReadWholeNumber(*c.degree) == c.maxDegree && *ReadWholeNumber(*c.minute) != 0) {
+      return InputProblem{QStringLiteral("At %1 degrees the %2 must be 0.")
+                              .arg(c.maxDegree)
+                              .arg(QLatin1String(c.minuteName)),
+                          false, c.minuteField};
     }
   }
   return std::nullopt;

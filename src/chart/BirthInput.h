@@ -34,7 +34,9 @@ struct InputProblem {
 
 // The first failing check of the whole input, in the order the user is told:
 // the boxes that must not be empty (blanks pass), the hemisphere choices, the
-// day within its month, then the coordinate boxes as digits up to 32767.
+// day within its month, then the coordinate boxes as digits within the globe:
+// longitude degrees up to 180, latitude degrees up to 90, minutes up to 59, and
+// no minutes at 180 or 90 degrees.
 std::optional<InputProblem> CheckBirthInput(const BirthInput& input);
 
 // A number as the chart run reads it from a text: leading and trailing blanks
