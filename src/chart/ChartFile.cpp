@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -83,7 +84,6 @@ QStringList SplitChartFileBytes(const QByteArray& bytes) {
     start = end + 1;                                           // past the CR
     if (start < size && bytes.at(start) == '\n') ++start;      // and its LF
   }
-  while (lines.size() < ChartFileLineCount) lines.append(QString());
   return lines;
 }
 
@@ -114,6 +114,75 @@ std::optional<QStringList> ReadChartFile(const QString& path, QString* reason) {
   QStringList lines = SplitChartFileBytes(bytes);
   for (QString& line : lines) line = DecodeText(line);
   return lines;
+}
+
+namespace {
+
+// The row of a list whose entry text equals the field exactly; -1 when none does.
+int EntryRow(const QStringList& entries, const QString& field) {
+  return static_cast<int>(entries.indexOf(field));
+}
+
+// The row a number field names in a list of count rows, less offset, taken to the
+// nearest whole number with halves going to the even neighbour; -1 when the
+// field is no number or names no row.
+int NumberRow(const QString& field, int offset, int count) {
+  const std::optional<double> number = FieldNumber(field);
+  if (!number) return -1;
+  const double row = astro::RoundHalfEven(*number - offset);
+  return row >= 0 && row < count ? static_cast<int>(row) : -1;
+}
+
+// What the messages call each field.
+constexpr std::array<const char*, ChartFileLineCount> FieldNames{
+    "name",          "month",           "day",            "year",          "hour",
+    "minute",        "time zone",       "longitude degrees", "longitude minutes", "latitude degrees",
+    "latitude minutes", "east or west", "north or south", "daylight saving", "city",
+    "state",         "country"};
+
+}  // namespace
+
+std::variant<ChartFileEntries, ChartFileProblem> ReadChartFileEntries(const QStringList& lines,
+                                                                      const ChartFileLists& lists) {
+  if (lines.size() < ChartFileLineCount) {
+    return ChartFileProblem{static_cast<ChartFileLine>(lines.size()), true};
+  }
+  ChartFileEntries e;
+  const std::array<std::pair<int*, int>, 6> rows{{
+      {&e.Month, NumberRow(lines[cfMonth], 1, lists.Months)},
+      {&e.Day, EntryRow(lists.Days, lines[cfDay])},
+      {&e.Year, EntryRow(lists.Years, lines[cfYear])},
+      {&e.Hour, EntryRow(lists.Hours, lines[cfHour])},
+      {&e.Minute, EntryRow(lists.Minutes, lines[cfMinute])},
+      {&e.Zone, NumberRow(lines[cfTimeZone], 0, lists.Zones)},
+  }};
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].second < 0) return ChartFileProblem{static_cast<ChartFileLine>(cfMonth + i), false};
+    *rows[i].first = rows[i].second;
+  }
+  e.Name = lines[cfName];
+  e.LongDegree = lines[cfLongDegree];
+  e.LongMinute = lines[cfLongMinute];
+  e.LatDegree = lines[cfLatDegree];
+  e.LatMinute = lines[cfLatMinute];
+  e.East = FieldFlag(lines[cfEast]);
+  e.South = FieldFlag(lines[cfSouth]);
+  e.DST = FieldFlag(lines[cfDST]);
+  e.City = lines[cfCity];
+  e.State = lines[cfState];
+  e.Country = lines[cfCountry];
+  return e;
+}
+
+QString UnreadableChartMessage(const QString& path, const ChartFileProblem& problem) {
+  const QString field = QStringLiteral("%1 (line %2)")
+                            .arg(QLatin1String(FieldNames[static_cast<std::size_t>(problem.Field)]))
+                            .arg(problem.Field + 1);
+  const QString what = problem.Missing ? QStringLiteral("it ends before its %1").arg(field)
+                                       : QStringLiteral("its %1 cannot be read").arg(field);
+  return QStringLiteral("The file \"%1\" could not be opened as a chart: %2. The input window was "
+                        "left as it was.")
+      .arg(path, what);
 }
 
 bool FieldFlag(const QString& text) {

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "astro/Shared.h"
 
@@ -50,8 +51,8 @@ QList<QByteArray> ChartFileLines(const QStringList& fields);
 // The bytes of a document: each line followed by CR LF.
 QByteArray DocumentBytes(const QList<QByteArray>& lines);
 
-// The 17 decoded lines of a chart file; lines past the end of the file read as
-// empty. A line ends at CR or CR LF. At most ChartFileMaxBytes are read. Only an
+// The decoded lines of a chart file, at most 17 (fewer when the file is cut
+// short). A line ends at CR or CR LF. At most ChartFileMaxBytes are read. Only an
 // ordinary file is read (a named pipe or device could block the window for good):
 // for anything else, or a file that cannot be opened, nothing, with the reason in
 // *reason when given.
@@ -63,6 +64,41 @@ QStringList SplitChartFileBytes(const QByteArray& bytes);
 // A field read as a number: surrounding white space trimmed, a finite decimal
 // number. Nothing when the text is not one.
 std::optional<double> FieldNumber(const QString& text);
+
+// The entries of the input window's lists that a chart file's fields are
+// matched against: the texts of the day, year, hour and minute lists, and the
+// number of months and time-zone rows.
+struct ChartFileLists {
+  QStringList Days, Years, Hours, Minutes;
+  int Months = 0;
+  int Zones = 0;
+};
+
+// A chart file's fields as the input window takes them: the texts of the boxes
+// unchanged, the lists' rows, the three choices.
+struct ChartFileEntries {
+  QString Name, LongDegree, LongMinute, LatDegree, LatMinute, City, State, Country;
+  int Month = 0, Day = 0, Year = 0, Hour = 0, Minute = 0, Zone = 0;
+  bool East = false, South = false, DST = false;
+};
+
+// The first field of a chart file that cannot be read.
+struct ChartFileProblem {
+  ChartFileLine Field = cfName;
+  bool Missing = false;  // the file ends before it
+};
+
+// The fields of a chart file's decoded lines, or the first that cannot be read:
+// a line the file does not have, a month or zone that is no number naming a
+// row (the month's number less one, taken to the nearest whole number with
+// halves going to the even neighbour, is its row), or a day, year, hour or
+// minute that equals no entry of its list. Every other field reads.
+std::variant<ChartFileEntries, ChartFileProblem> ReadChartFileEntries(const QStringList& lines,
+                                                                      const ChartFileLists& lists);
+
+// The message for a chart file refused as a whole, naming the file and its
+// first field that cannot be read.
+QString UnreadableChartMessage(const QString& path, const ChartFileProblem& problem);
 
 // A flag field: "True"/"False" in any letter case, or a number (zero is false).
 // Anything else, the empty text included, counts as true.

@@ -115,8 +115,10 @@ long MaxNameBytes(const QString& folder) {
 // message instead of a Save button that silently stops working.
 class ProgramFileDialog final : public QFileDialog {
  public:
-  ProgramFileDialog(QWidget* parent, const QString& title, bool save, bool pathMustExist)
-      : QFileDialog(parent, title), save_(save), pathMustExist_(pathMustExist) {
+  ProgramFileDialog(QWidget* parent, const QString& title, bool save, bool pathMustExist,
+                    bool extensionRequired)
+      : QFileDialog(parent, title), save_(save), pathMustExist_(pathMustExist),
+        extensionRequired_(save && extensionRequired) {
     setOption(QFileDialog::DontUseNativeDialog, true);
     setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     nameEdit_ = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -135,7 +137,11 @@ class ProgramFileDialog final : public QFileDialog {
 
   void accept() override {
     const QString typed = nameEdit_ ? nameEdit_->text() : QString();
-    const bool exact = save_ && typed.contains(QLatin1Char('"'));
+    // Qt adds the default extension only to a name without a dot; a name that
+    // must end with it is completed here.
+    const bool exact = save_ && (typed.contains(QLatin1Char('"')) ||
+                                 (extensionRequired_ && !typed.trimmed().isEmpty() &&
+                                  TypedSavePath(typed) != TypedFullPath(typed)));
     const QString path = exact ? TypedSavePath(typed) : selectedFiles().value(0);
     const QFileInfo info(path);
     if (!path.isEmpty() && !info.isDir()) {
@@ -193,25 +199,36 @@ class ProgramFileDialog final : public QFileDialog {
     box.exec();  // the dialog stays open
   }
 
-  // The typed name in the dialog's folder (or as the full path it is), with the
-  // default extension when the name has none.
+  // The typed name in the dialog's folder, or as the full path it is.
+  QString TypedFullPath(const QString& typed) const {
+    return QDir::isAbsolutePath(typed) ? typed : directory().absoluteFilePath(typed);
+  }
+
+  // The typed path with the default extension when the name has none, or, when
+  // the extension is required, when the name does not end with it. A folder is
+  // left as it is.
   QString TypedSavePath(const QString& typed) const {
-    QString path = QDir::isAbsolutePath(typed) ? typed : directory().absoluteFilePath(typed);
-    if (!defaultSuffix().isEmpty() && !QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
-      path += QLatin1Char('.') + defaultSuffix();
-    }
-    return path;
+    QString path = TypedFullPath(typed);
+    const QString suffix = defaultSuffix();
+    const QFileInfo info(path);
+    if (suffix.isEmpty() || info.isDir()) return path;
+    const bool complete = extensionRequired_
+                              ? info.fileName().endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)
+                              : info.fileName().contains(QLatin1Char('.'));
+    return complete ? path : path + QLatin1Char('.') + suffix;
   }
 
   bool save_;
   bool pathMustExist_;
+  bool extensionRequired_;
   QLineEdit* nameEdit_ = nullptr;
   QPushButton* saveButton_ = nullptr;
   std::optional<QString> typedPath_;
 };
 
 std::optional<QString> RunFileDialog(const FileDialogRequest& request, bool save) {
-  ProgramFileDialog dialog(QApplication::activeWindow(), request.title, save, request.pathMustExist);
+  ProgramFileDialog dialog(QApplication::activeWindow(), request.title, save, request.pathMustExist,
+                           request.extensionRequired);
   dialog.setFileMode(!save && request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setNameFilter(QtFilter(request.filter));
   if (!request.defaultExt.isEmpty()) dialog.setDefaultSuffix(request.defaultExt);

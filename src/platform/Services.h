@@ -54,6 +54,9 @@ struct FileDialogRequest {
   QString title;
   QString filter;      // one filter: "Description (*.ext)|*.ext"
   QString defaultExt;  // appended to a typed name that has none ("kdw", no dot)
+  // Save: defaultExt is appended to every name that does not already end with
+  // it (in any letter case), dots in the name notwithstanding.
+  bool extensionRequired = false;
   bool overwritePrompt = false;
   bool pathMustExist = false;
   bool fileMustExist = false;

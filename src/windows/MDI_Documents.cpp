@@ -22,11 +22,13 @@ namespace {
 constexpr const char* JpegDialogFileProperty = "JpegDialogFile";
 
 // The save dialog of Save As and Export: it proposes the name last chosen in
-// either, asks before replacing a file and wants an existing folder.
+// either with its own extension, asks before replacing a file and wants an
+// existing folder.
 std::optional<QString> AskDocumentName(const QString& title, const QString& filter,
-                                       const QString& extension) {
+                                       const QString& extension, bool extensionRequired) {
   platform::FileDialogRequest request;
-  request.fileName = ChartDialogFile;
+  request.fileName = DocumentDialogProposal(ChartDialogFile, extension);
+  request.extensionRequired = extensionRequired;
   request.title = title;
   request.filter = filter;
   request.defaultExt = extension;
@@ -54,9 +56,10 @@ bool AcceptCharactersNotKept(const QString& path, const astro::BirthRecordData& 
 }  // namespace
 
 void MDI::mnuSaveAs_Click() {
+  // Every name ends with ".kdw", so that Open reads back every chart saved.
   const std::optional<QString> chosen =
       AskDocumentName(platform::AppTitle, QStringLiteral("QZ Astrology Ormandel (*.kdw)|*.kdw"),
-                      QStringLiteral("kdw"));
+                      QStringLiteral("kdw"), true);
   if (!chosen || !AcceptCharactersNotKept(*chosen, astro::BirthRecord)) return;
   const QStringList fields = ChartFileFields(astro::BirthRecord, CurrentChart.ZoneRow);
   WriteWholeFileOrTell(*chosen, DocumentBytes(ChartFileLines(fields)));
@@ -65,7 +68,7 @@ void MDI::mnuSaveAs_Click() {
 void MDI::mnuExport_Click() {
   const std::optional<QString> chosen =
       AskDocumentName(QStringLiteral("Select the destination text file "),
-                      QStringLiteral("Export Chart As Text (*.txt)|*.txt"), QStringLiteral("txt"));
+                      QStringLiteral("Export Chart As Text (*.txt)|*.txt"), QStringLiteral("txt"), false);
   if (!chosen || !AcceptCharactersNotKept(*chosen, astro::BirthRecord)) return;
   const QList<QByteArray> lines = ChartExportLines(CurrentChart.SunSign, CurrentChart.MoonSign);
   WriteWholeFileOrTell(*chosen, DocumentBytes(lines));

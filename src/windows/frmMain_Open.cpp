@@ -1,12 +1,12 @@
 // Opening a previously saved reading into the input window: the fields of the
 // chart file go back into their controls, then the chart run recomputes the chart.
+// A file with a field that cannot be read is refused whole.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <cmath>
+#include <variant>
 
-#include "astro/Numbers.h"
 #include "chart/ChartFile.h"
 #include "windows/frmMain.h"
 #include "platform/Forms.h"
@@ -15,17 +15,11 @@
 
 namespace {
 
-// Selects the entry whose text equals the field exactly; no match keeps the list.
-void SelectText(QComboBox* list, const QString& field) {
-  const int index = list->findText(field, Qt::MatchExactly | Qt::MatchCaseSensitive);
-  if (index >= 0) list->setCurrentIndex(index);
-}
-
-// Selects a list row; a row the list does not have keeps the list as it was.
-void SelectRow(QComboBox* list, std::optional<double> row) {
-  if (!row) return;
-  const double rounded = astro::RoundHalfEven(*row);
-  if (rounded >= 0 && rounded < list->count()) list->setCurrentIndex(static_cast<int>(rounded));
+QStringList EntryTexts(const QComboBox* list) {
+  QStringList texts;
+  texts.reserve(list->count());
+  for (int row = 0; row < list->count(); ++row) texts.append(list->itemText(row));
+  return texts;
 }
 
 // Selects the first of a pair of option buttons when on, else the second.
@@ -48,7 +42,9 @@ void frmMain::cmdOpen_Click() {
   const QString name = *chosen;
   CD.fileName = name;
 
-  if (name.size() >= 3 && !name.endsWith(QStringLiteral("kdw"), Qt::CaseSensitive)) {
+  // Save As keeps a name that ends in ".kdw" in any letter case, so Open takes
+  // every letter case too; other names are no chart files.
+  if (name.size() >= 3 && !name.endsWith(QStringLiteral("kdw"), Qt::CaseInsensitive)) {
     platform::MsgBox(QStringLiteral("Please Check The File."), platform::MsgButtons::OK,
                      platform::MsgIcon::Critical);
     return;
@@ -62,25 +58,35 @@ void frmMain::cmdOpen_Click() {
                      platform::MsgIcon::Critical);
     return;
   }
-  const QStringList& f = *read;
+  // Every field is read before any control changes: a file that cannot be read
+  // whole leaves the window as the user had it, and no chart is drawn.
+  const ChartFileLists lists{EntryTexts(cboDate), EntryTexts(cboYear), EntryTexts(cboHour),
+                             EntryTexts(cboMinute), cboMonth->count(), cboTimeZone->count()};
+  const std::variant<ChartFileEntries, ChartFileProblem> entries = ReadChartFileEntries(*read, lists);
+  if (const auto* problem = std::get_if<ChartFileProblem>(&entries)) {
+    platform::MsgBox(UnreadableChartMessage(name, *problem), platform::MsgButtons::OK,
+                     platform::MsgIcon::Critical);
+    return;
+  }
+  const ChartFileEntries& e = std::get<ChartFileEntries>(entries);
 
-  txtName->setText(f[cfName]);
-  if (const std::optional<double> month = FieldNumber(f[cfMonth])) SelectRow(cboMonth, *month - 1);
-  SelectText(cboDate, f[cfDay]);
-  SelectText(cboYear, f[cfYear]);
-  SelectText(cboHour, f[cfHour]);
-  SelectText(cboMinute, f[cfMinute]);
-  SelectRow(cboTimeZone, FieldNumber(f[cfTimeZone]));
-  txtLongDegree->setText(f[cfLongDegree]);
-  txtLongMinute->setText(f[cfLongMinute]);
-  txtLatDegree->setText(f[cfLatDegree]);
-  txtLatMinute->setText(f[cfLatMinute]);
-  SelectOption(optLongEast[0], optLongEast[1], FieldFlag(f[cfEast]));
-  SelectOption(optLatSouth[1], optLatSouth[0], FieldFlag(f[cfSouth]));
-  chkDST->setChecked(FieldFlag(f[cfDST]));
-  txtCity->setText(f[cfCity]);
-  txtState->setText(f[cfState]);
-  txtCountry->setText(f[cfCountry]);
+  txtName->setText(e.Name);
+  cboMonth->setCurrentIndex(e.Month);
+  cboDate->setCurrentIndex(e.Day);
+  cboYear->setCurrentIndex(e.Year);
+  cboHour->setCurrentIndex(e.Hour);
+  cboMinute->setCurrentIndex(e.Minute);
+  cboTimeZone->setCurrentIndex(e.Zone);
+  txtLongDegree->setText(e.LongDegree);
+  txtLongMinute->setText(e.LongMinute);
+  txtLatDegree->setText(e.LatDegree);
+  txtLatMinute->setText(e.LatMinute);
+  SelectOption(optLongEast[0], optLongEast[1], e.East);
+  SelectOption(optLatSouth[1], optLatSouth[0], e.South);
+  chkDST->setChecked(e.DST);
+  txtCity->setText(e.City);
+  txtState->setText(e.State);
+  txtCountry->setText(e.Country);
 
   cmdCalculate_Click();
   platform::Form<frmStartup>::Hide();

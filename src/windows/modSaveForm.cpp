@@ -75,6 +75,20 @@ bool WriteWholeFileOrTell(const QString& path, const QByteArray& bytes) {
   return false;
 }
 
+QString DocumentDialogProposal(const QString& lastChosen, const QString& extension) {
+  if (lastChosen.isEmpty()) return QString();
+  QString name = lastChosen;
+  const qsizetype nameStart = name.lastIndexOf(QLatin1Char('/')) + 1;
+  for (const QLatin1String documentExtension : {QLatin1String(".kdw"), QLatin1String(".txt")}) {
+    if (name.size() - nameStart > documentExtension.size() &&
+        name.endsWith(documentExtension, Qt::CaseInsensitive)) {
+      name.chop(documentExtension.size());
+      break;
+    }
+  }
+  return name + QLatin1Char('.') + extension;
+}
+
 namespace {
 
 // The chosen path with everything from the first dot of its file name on

@@ -46,6 +46,13 @@ void SplitPath(const QString& path, QString& folder, QString& file);
 // True when path names an existing ordinary file (folders do not count).
 bool FileExists(const QString& path);
 
+// The name a document's save dialog proposes: the name last chosen in the Save
+// As or Export dialog with this dialog's own extension (no dot) in place of
+// either document's extension ("anna.kdw" becomes "anna.txt" for the export), so
+// that accepting a proposal never replaces the other kind of document. Empty
+// when nothing was chosen yet.
+QString DocumentDialogProposal(const QString& lastChosen, const QString& extension);
+
 // Writes bytes as the whole file at path (see WriteWholeFile); when that fails,
 // tells the user which file could not be written and why, and returns false.
 bool WriteWholeFileOrTell(const QString& path, const QByteArray& bytes);

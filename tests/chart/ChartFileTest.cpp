@@ -9,6 +9,9 @@
 #include <csignal>
 #include <cstring>
 #include <functional>
+#include <tuple>
+#include <variant>
+#include <vector>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -118,16 +121,11 @@ TEST_F(ChartFileTest, ControlCharactersInTextsNeverSplitTheLines) {
   EXPECT_EQ(DocumentText("Orl\xC3\xA9" "ans"), QStringLiteral("Orl\u00e9ans"));
 }
 
-TEST(ChartFileLines, LinesEndAtCrOrCrLfAndMissingLinesAreEmpty) {
+TEST(ChartFileLines, LinesEndAtCrOrCrLfAndAShortFileHasFewerLines) {
   const QStringList lines = SplitChartFileBytes(QByteArray("a\r\nb\rc\nd\r\r\ne"));
-  ASSERT_EQ(lines.size(), 17);
-  EXPECT_EQ(lines[0], QStringLiteral("a"));
-  EXPECT_EQ(lines[1], QStringLiteral("b"));
-  EXPECT_EQ(lines[2], QStringLiteral("c\nd"));  // a lone LF belongs to the line
-  EXPECT_EQ(lines[3], QString());
-  EXPECT_EQ(lines[4], QStringLiteral("e"));
-  for (int i = 5; i < 17; ++i) EXPECT_TRUE(lines[i].isEmpty());
-  EXPECT_EQ(SplitChartFileBytes(QByteArray()), QStringList(17, QString()));
+  EXPECT_EQ(lines, QStringList({"a", "b", "c\nd", "", "e"}));  // a lone LF belongs to the line
+  EXPECT_EQ(SplitChartFileBytes(QByteArray("a\r\n\r\n")), QStringList({"a", ""}));
+  EXPECT_EQ(SplitChartFileBytes(QByteArray()), QStringList());
 }
 
 TEST(ChartFileLines, OnlySeventeenLinesAreTakenAndBinaryBytesSurvive) {
@@ -154,6 +152,81 @@ TEST_F(ChartFileTest, HugeFilesAreReadOnlyUpToTheBound) {
   // The bounded first line is longer than the codec takes: it decodes to empty.
   EXPECT_EQ((*lines)[0], QString());
   EXPECT_EQ(ReadChartFile(Path(QStringLiteral("missing.kdw"))), std::nullopt);
+}
+
+// The input window's lists, as the entries are matched against them.
+ChartFileLists InputLists() {
+  const auto numbers = [](int first, int last) {
+    QStringList texts;
+    for (int n = first; n <= last; ++n) texts += QString::number(n);
+    return texts;
+  };
+  return {numbers(1, 31), numbers(1901, 2050), numbers(0, 23), numbers(0, 59), 12, 71};
+}
+
+const QStringList MarchLines = {
+    "Asha Rao", "3",  "5",    "1975",  "14",    "7",    "12",          "73",   "51",
+    "18",       "31", "True", "False", "False", "Pune", "Maharashtra", "India"};
+
+TEST(ChartFileEntries, AFileWhoseFieldsAllReadGivesRowsTextsAndChoices) {
+  const auto read = ReadChartFileEntries(MarchLines, InputLists());
+  ASSERT_TRUE(std::holds_alternative<ChartFileEntries>(read));
+  const ChartFileEntries& e = std::get<ChartFileEntries>(read);
+  EXPECT_EQ(std::tie(e.Month, e.Day, e.Year, e.Hour, e.Minute, e.Zone), std::make_tuple(2, 4, 74, 14, 7, 12));
+  EXPECT_EQ(QStringList({e.Name, e.LongDegree, e.LongMinute, e.LatDegree, e.LatMinute, e.City, e.State,
+                         e.Country}),
+            QStringList({"Asha Rao", "73", "51", "18", "31", "Pune", "Maharashtra", "India"}));
+  EXPECT_EQ(std::make_tuple(e.East, e.South, e.DST), std::make_tuple(true, false, false));
+
+  // Month and zone numbers are rounded, halves to the even row; texts stay as they are.
+  QStringList lines = MarchLines;
+  lines[cfMonth] = " 3.5 ";  // 2.5: row 2, March
+  lines[cfTimeZone] = "12.5";
+  lines[cfLatDegree] = "95";  // out of range, but read: the chart run's checks refuse it
+  const ChartFileEntries rounded = std::get<ChartFileEntries>(ReadChartFileEntries(lines, InputLists()));
+  EXPECT_EQ(std::make_tuple(rounded.Month, rounded.Zone, rounded.LatDegree), std::make_tuple(2, 12, QString("95")));
+}
+
+TEST(ChartFileEntries, TheFirstFieldThatCannotBeReadIsNamed) {
+  const std::vector<std::tuple<ChartFileLine, const char*, ChartFileLine>> rows{
+      // field, text, first field refused
+      {cfMonth, "March", cfMonth}, {cfMonth, "13", cfMonth}, {cfMonth, "0", cfMonth},
+      {cfMonth, "", cfMonth},      {cfMonth, "nan", cfMonth},
+      {cfDay, "05", cfDay},        {cfDay, "32", cfDay},     {cfDay, " 5", cfDay},
+      {cfYear, "1900", cfYear},    {cfYear, "2051", cfYear},
+      {cfHour, "noon", cfHour},    {cfHour, "24", cfHour},
+      {cfMinute, "", cfMinute},    {cfMinute, "7.0", cfMinute},
+      {cfTimeZone, "71", cfTimeZone}, {cfTimeZone, "-1", cfTimeZone}, {cfTimeZone, "GMT", cfTimeZone},
+  };
+  for (const auto& [field, text, refused] : rows) {
+    SCOPED_TRACE(testing::Message() << field << " " << text);
+    QStringList lines = MarchLines;
+    lines[field] = QString::fromLatin1(text);
+    lines[cfCountry] = "x";  // later fields do not matter
+    const auto read = ReadChartFileEntries(lines, InputLists());
+    ASSERT_TRUE(std::holds_alternative<ChartFileProblem>(read));
+    EXPECT_EQ(std::get<ChartFileProblem>(read).Field, refused);
+    EXPECT_FALSE(std::get<ChartFileProblem>(read).Missing);
+  }
+  QStringList two = MarchLines;
+  two[cfMinute] = "x";
+  two[cfDay] = "x";
+  EXPECT_EQ(std::get<ChartFileProblem>(ReadChartFileEntries(two, InputLists())).Field, cfDay);
+}
+
+TEST(ChartFileEntries, AFileCutShortIsRefusedAtItsFirstMissingLine) {
+  for (int count : {0, 3, 16}) {
+    const auto read = ReadChartFileEntries(MarchLines.first(count), InputLists());
+    ASSERT_TRUE(std::holds_alternative<ChartFileProblem>(read)) << count;
+    EXPECT_EQ(std::get<ChartFileProblem>(read).Field, count);
+    EXPECT_TRUE(std::get<ChartFileProblem>(read).Missing);
+  }
+  EXPECT_EQ(UnreadableChartMessage("/t/a.kdw", {cfCountry, true}),
+            "The file \"/t/a.kdw\" could not be opened as a chart: it ends before its country (line 17). "
+            "The input window was left as it was.");
+  EXPECT_EQ(UnreadableChartMessage("/t/a.kdw", {cfTimeZone, false}),
+            "The file \"/t/a.kdw\" could not be opened as a chart: its time zone (line 7) cannot be read. "
+            "The input window was left as it was.");
 }
 
 TEST(ChartFileFieldsRead, NumbersAreFiniteDecimalsOnly) {

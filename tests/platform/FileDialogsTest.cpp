@@ -197,6 +197,33 @@ TEST_F(FileDialogsTest, ProposedNameDefaultExtensionAndCancel) {
   EXPECT_EQ(dialogs->ShowSave(request), std::nullopt);
 }
 
+TEST_F(FileDialogsTest, ARequiredExtensionEndsEveryNameAndItsFileIsAskedAbout) {
+  FileDialogRequest request = SaveChart();
+  request.extensionRequired = true;
+  const std::vector<std::pair<QString, QString>> rows{
+      {"UPPER.KDW", "UPPER.KDW"},
+      {"Mr. Smith", "Mr. Smith.kdw"},
+      {"chart-2024.12.09", "chart-2024.12.09.kdw"},
+      {"notes.txt", "notes.txt.kdw"},
+      {"plain", "plain.kdw"},
+  };
+  for (const auto& [typed, saved] : rows) {
+    auto script = Drive({Choose(folder.filePath(typed))});
+    EXPECT_EQ(dialogs->ShowSave(request), folder.filePath(saved)) << typed.toStdString();
+  }
+
+  // The completed name is the one asked about when it exists.
+  QFile(folder.filePath(QStringLiteral("Mr. Smith.kdw"))).open(QIODevice::WriteOnly);
+  QString question;
+  auto script = Drive({Choose(folder.filePath(QStringLiteral("Mr. Smith"))), Answer(QMessageBox::Yes, &question)});
+  EXPECT_EQ(dialogs->ShowSave(request), folder.filePath(QStringLiteral("Mr. Smith.kdw")));
+  EXPECT_TRUE(question.contains(QStringLiteral("Mr. Smith.kdw"))) << question.toStdString();
+
+  // Without the requirement a name with a dot is kept as typed.
+  script = Drive({Choose(folder.filePath(QStringLiteral("Mr. Smith")))});
+  EXPECT_EQ(dialogs->ShowSave(SaveChart()), folder.filePath(QStringLiteral("Mr. Smith")));
+}
+
 TEST_F(FileDialogsTest, ANameIsSavedExactlyAsTypedOrRefusedWithTheReason) {
   // Quotes belong to the name; Qt alone would read them as marks around names.
   const QString quoted = folder.filePath(QStringLiteral("quote\"d.kdw"));

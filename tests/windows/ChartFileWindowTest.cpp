@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
+#include <tuple>
+#include <variant>
+#include <vector>
 
 #include "astro/Shared.h"
 #include "chart/ChartFile.h"
@@ -252,17 +255,24 @@ TEST_F(ChartFileWindowTest, AnUnwritableSaveTellsTheUserAndKeepsTheBlocker) {
   EXPECT_EQ(DecodedLines(blocker), QStringList{"keep"});
 }
 
-TEST_F(ChartFileWindowTest, UpperCaseExtensionIsRefused) {
+TEST_F(ChartFileWindowTest, AnyLetterCaseOfTheExtensionOpensAndOtherNamesAreRefused) {
   frmMain& f = Input();
-  const QString path = Path(QStringLiteral("chart.KDW"));
-  WriteFields(path, MarchFields);
-  Open(f, path);
+  const QString other = Path(QStringLiteral("chart.txt"));
+  WriteFields(other, MarchFields);
+  Open(f, other);
   ASSERT_EQ(d.messages->shown.size(), 1u);
   EXPECT_EQ(d.messages->shown[0].text, QStringLiteral("Please Check The File."));
   EXPECT_EQ(d.messages->shown[0].icon, platform::MsgIcon::Critical);
   EXPECT_EQ(d.messages->shown[0].title, QString());
   EXPECT_EQ(f.txtName->text(), QString());
   EXPECT_FALSE(Form<MDI>::IsLoaded());
+
+  const QString upper = Path(QStringLiteral("UPPER.KDW"));
+  WriteFields(upper, MarchFields);
+  Open(f, upper);
+  EXPECT_EQ(d.messages->shown.size(), 1u);
+  EXPECT_TRUE(Form<MDI>::IsLoaded());
+  EXPECT_EQ(astro::BirthRecord.BirthName, "Asha Rao");
 }
 
 TEST_F(ChartFileWindowTest, ACancelledOpenDoesNothing) {
@@ -320,93 +330,57 @@ TEST_F(ChartFileWindowTest, AnEmptyNameLineStopsTheRunAtTheNameCheck) {
   EXPECT_FALSE(Form<MDI>::IsLoaded());
 }
 
-TEST_F(ChartFileWindowTest, FieldsThatCannotBeAppliedLeaveTheirControlsAlone) {
-  frmMain& f = Input();
-  f.cboMonth->setCurrentIndex(5);
-  f.cboDate->setCurrentIndex(9);
-  f.cboYear->setCurrentIndex(20);
-  f.cboHour->setCurrentIndex(3);
-  f.cboMinute->setCurrentIndex(4);
-  f.cboTimeZone->setCurrentIndex(7);
-  QStringList fields = MarchFields;
-  fields[cfMonth] = "13";
-  fields[cfDay] = "05";
-  fields[cfYear] = "1900";
-  fields[cfHour] = "noon";
-  fields[cfMinute] = "";
-  fields[cfTimeZone] = "71";
-  const QString path = Path(QStringLiteral("odd.kdw"));
-  WriteFields(path, fields);
-  Open(f, path);
-  EXPECT_EQ(f.cboMonth->currentIndex(), 5);
-  EXPECT_EQ(f.cboDate->currentIndex(), 9);
-  EXPECT_EQ(f.cboYear->currentIndex(), 20);
-  EXPECT_EQ(f.cboHour->currentIndex(), 3);
-  EXPECT_EQ(f.cboMinute->currentIndex(), 4);
-  EXPECT_EQ(f.cboTimeZone->currentIndex(), 7);
-  EXPECT_EQ(f.txtName->text(), QStringLiteral("Asha Rao"));  // the others still applied
-  testing_doubles::UnloadAllForms();
-
-  // Negative rows, non-numbers and rounding of the month and zone numbers.
-  frmMain& g = Input();
-  g.cboMonth->setCurrentIndex(5);
-  g.cboTimeZone->setCurrentIndex(7);
-  fields[cfMonth] = "0";
-  fields[cfTimeZone] = "-1";
-  WriteFields(path, fields);
-  Open(g, path);
-  EXPECT_EQ(g.cboMonth->currentIndex(), 5);
-  EXPECT_EQ(g.cboTimeZone->currentIndex(), 7);
-  testing_doubles::UnloadAllForms();
-
-  frmMain& h = Input();
-  fields[cfMonth] = " 3.5 ";  // 2.5 rounds to the even row 2: March
-  fields[cfTimeZone] = "12.5";
-  WriteFields(path, fields);
-  Open(h, path);
-  EXPECT_EQ(h.cboMonth->currentIndex(), 2);
-  EXPECT_EQ(h.cboTimeZone->currentIndex(), 12);
-}
-
-TEST_F(ChartFileWindowTest, TruncatedAndGarbageFilesNeverCrash) {
-  // Three lines only: the rest are empty, the run stops at the first empty box.
-  frmMain& f = Input();
-  const QString shortPath = Path(QStringLiteral("short.kdw"));
-  WriteFields(shortPath, {"Asha", "3", "5"});
-  Open(f, shortPath);
-  EXPECT_EQ(f.txtName->text(), QStringLiteral("Asha"));
-  EXPECT_EQ(f.txtCountry->text(), QString());
-  EXPECT_TRUE(f.optLongEast[0]->isChecked());  // missing flags count as true
-  EXPECT_TRUE(f.optLatSouth[1]->isChecked());
-  EXPECT_TRUE(f.chkDST->isChecked());
-  ASSERT_EQ(d.messages->shown.size(), 1u);
-  EXPECT_EQ(d.messages->shown[0].text, QStringLiteral("Please Enter Degree of Longitude"));
-  testing_doubles::UnloadAllForms();
-
-  // Every byte value, repeated, with very long lines.
-  frmMain& g = Input();
+// Which fields cannot be read is ChartFileEntries' rule; the window refuses such
+// a file whole, names it, keeps what the user typed and draws nothing.
+TEST_F(ChartFileWindowTest, AFileWithAFieldThatCannotBeReadIsRefusedWholeAndChangesNothing) {
   QByteArray garbage;
   for (int round = 0; round < 64; ++round) {
     for (int b = 0; b < 256; ++b) garbage.append(static_cast<char>((b * 37 + round) & 0xFF));
     garbage.append(QByteArray(5000, static_cast<char>(round + 60)));
   }
-  const QString garbagePath = Path(QStringLiteral("garbage.kdw"));
-  QFile file(garbagePath);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(garbage);
-  file.close();
-  g.cboMonth->setCurrentIndex(4);
-  Open(g, garbagePath);
-  EXPECT_EQ(g.cboMonth->currentIndex(), 4);
-  EXPECT_LE(d.messages->shown.size(), 2u);
-
-  // An empty file.
-  testing_doubles::UnloadAllForms();
-  frmMain& h = Input();
-  const QString emptyPath = Path(QStringLiteral("empty.kdw"));
-  QFile(emptyPath).open(QIODevice::WriteOnly);
-  Open(h, emptyPath);
-  EXPECT_EQ(d.messages->shown.back().text, QStringLiteral("Please Enter Your Name"));
+  QStringList noon = MarchFields;
+  noon[cfHour] = "noon";
+  QStringList zone = MarchFields;
+  zone[cfTimeZone] = "71";
+  const std::vector<std::tuple<QString, QByteArray, QString>> files{
+      {"noon.kdw", DocumentBytes(ChartFileLines(noon)), "its hour (line 5) cannot be read"},
+      {"zone.kdw", DocumentBytes(ChartFileLines(zone)), "its time zone (line 7) cannot be read"},
+      {"short.kdw", DocumentBytes(ChartFileLines(MarchFields.first(3))), "it ends before its year (line 4)"},
+      {"empty.kdw", QByteArray(), "it ends before its name (line 1)"},
+      {"garbage.kdw", garbage, "its month (line 2) cannot be read"},
+  };
+  for (const auto& [name, bytes, why] : files) {
+    SCOPED_TRACE(name.toStdString());
+    frmMain& f = Input();
+    Type(f.txtName, QStringLiteral("Kept"));
+    f.cboMonth->setCurrentIndex(5);
+    f.cboDate->setCurrentIndex(9);
+    f.cboHour->setCurrentIndex(3);
+    f.cboTimeZone->setCurrentIndex(7);
+    Type(f.txtLatDegree, QStringLiteral("12"));
+    f.chkDST->setChecked(false);
+    const QString path = Path(name);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    d.messages->shown.clear();
+    Open(f, path);
+    ASSERT_EQ(d.messages->shown.size(), 1u);
+    EXPECT_TRUE(d.messages->shown[0].text.contains(path));
+    EXPECT_TRUE(d.messages->shown[0].text.contains(why)) << d.messages->shown[0].text.toStdString();
+    EXPECT_EQ(d.messages->shown[0].icon, platform::MsgIcon::Critical);
+    EXPECT_EQ(f.txtName->text(), QStringLiteral("Kept"));
+    EXPECT_EQ(f.txtLatDegree->text(), QStringLiteral("12"));
+    EXPECT_EQ(f.cboMonth->currentIndex(), 5);
+    EXPECT_EQ(f.cboDate->currentIndex(), 9);
+    EXPECT_EQ(f.cboHour->currentIndex(), 3);
+    EXPECT_EQ(f.cboTimeZone->currentIndex(), 7);
+    EXPECT_FALSE(f.chkDST->isChecked());
+    EXPECT_FALSE(Form<MDI>::IsLoaded());
+    EXPECT_TRUE(f.isVisible());
+    testing_doubles::UnloadAllForms();
+  }
 }
 
 TEST_F(ChartFileWindowTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {

@@ -5,12 +5,16 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
 
 #include "astro/Shared.h"
 #include "chart/ChartData.h"
 #include "chart/ChartFile.h"
 #include "windows/frmDisplay.h"
 #include "platform/Forms.h"
+#include "windows/modSaveForm.h"
 #include "windows/MDI.h"
 #include "support/Doubles.h"
 
@@ -125,22 +129,41 @@ TEST_F(ExportTest, ControlCharactersInTextsKeepTheTwentyOneLines) {
   EXPECT_EQ(Export(Path(QStringLiteral("c.txt"))), expected);
 }
 
-TEST_F(ExportTest, ExportAndSaveAsProposeEachOthersName) {
-  const QString exported = Path(QStringLiteral("summary.txt"));
-  Export(exported);
+TEST_F(ExportTest, ExportAndSaveAsProposeTheLastNameWithTheirOwnExtension) {
+  Export(Path(QStringLiteral("x.txt")));
   d.files->answers.push_back(std::nullopt);
   mdi->mnuSaveAs->trigger();
   ASSERT_EQ(d.files->saveRequests.size(), 2u);
-  EXPECT_EQ(d.files->saveRequests[1].fileName, exported);
+  EXPECT_EQ(d.files->saveRequests[1].fileName, Path(QStringLiteral("x.kdw")));
+  EXPECT_TRUE(d.files->saveRequests[1].extensionRequired);
+  EXPECT_FALSE(d.files->saveRequests[0].extensionRequired);
 
-  const QString saved = Path(QStringLiteral("chart.kdw"));
+  const QString saved = Path(QStringLiteral("anna.kdw"));
   d.files->answers.push_back(saved);
   mdi->mnuSaveAs->trigger();
   d.files->answers.push_back(std::nullopt);
   mdi->mnuExport->trigger();
   ASSERT_EQ(d.files->saveRequests.size(), 4u);
-  EXPECT_EQ(d.files->saveRequests[3].fileName, saved);
+  EXPECT_EQ(d.files->saveRequests[3].fileName, Path(QStringLiteral("anna.txt")));
   EXPECT_EQ(ChartDialogFile, saved);  // the cancel kept it
+}
+
+TEST(DocumentDialogProposal, TakesTheDialogsOwnExtensionInPlaceOfEitherDocuments) {
+  const std::vector<std::tuple<QString, QString, QString>> rows{
+      // last chosen, extension, proposal
+      {"", "kdw", ""},
+      {"/d/anna.kdw", "txt", "/d/anna.txt"},
+      {"/d/anna.kdw", "kdw", "/d/anna.kdw"},
+      {"/d/x.txt", "kdw", "/d/x.kdw"},
+      {"/d/UPPER.KDW", "txt", "/d/UPPER.txt"},
+      {"/d/Notes.TXT", "kdw", "/d/Notes.kdw"},
+      {"/d/chart-2024.12.09", "kdw", "/d/chart-2024.12.09.kdw"},
+      {"/d/my.notes", "txt", "/d/my.notes.txt"},
+      {"/d.txt/.kdw", "txt", "/d.txt/.kdw.txt"},  // a name that is only the extension
+  };
+  for (const auto& [last, extension, proposal] : rows) {
+    EXPECT_EQ(DocumentDialogProposal(last, extension), proposal) << last.toStdString();
+  }
 }
 
 TEST_F(ExportTest, ACancelWritesNothingAndAnExistingFileIsReplacedWhole) {
