@@ -31,7 +31,19 @@ MsgAnswer MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QS
   return Service<IMessageBox>().Show(text, buttons, icon, title);
 }
 
-bool ShellOpen(const QString& address) { return Service<IShellOpen>().Open(address); }
+bool ShellOpen(const QString& address) {
+  if (Service<IShellOpen>().Open(address)) return true;
+  // Without a web browser the desktop opens nothing and says so only on standard
+  // error: the user is told, with the address to copy from the box.
+  MsgBox(CannotOpenAddressMessage(address), MsgButtons::OK, MsgIcon::Critical);
+  return false;
+}
+
+QString CannotOpenAddressMessage(const QString& address) {
+  return QStringLiteral("The web page could not be opened: the desktop found no web browser to show it. "
+                        "You can copy its address from here and open it yourself:\n\n%1")
+      .arg(address);
+}
 
 namespace {
 
@@ -44,6 +56,8 @@ class QtMessageBox final : public IMessageBox {
     // Messages may carry file names or other user text: show them literally, never as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    // An address or a file name in a message can be selected and copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.setIcon(icon == MsgIcon::Critical      ? QMessageBox::Critical
                 : icon == MsgIcon::Information ? QMessageBox::Information
                                                : QMessageBox::NoIcon);

@@ -30,6 +30,7 @@ class IMessageBox {
 };
 
 // ---- Shell open: hands a web address to the default browser, never waits ------
+// False when the desktop could not open it.
 class IShellOpen {
  public:
   virtual ~IShellOpen() = default;
@@ -166,6 +167,10 @@ void Install(std::unique_ptr<I> service) {
 // Shorthands for the calls every window makes.
 MsgAnswer MsgBox(const QString& text, MsgButtons buttons = MsgButtons::OK,
                  MsgIcon icon = MsgIcon::None, const QString& title = {});
+// Opens the address through the shell open service; when that fails, tells the
+// user with the address (message box texts can be selected and copied) and
+// returns false.
 bool ShellOpen(const QString& address);
+QString CannotOpenAddressMessage(const QString& address);
 
 }  // namespace platform

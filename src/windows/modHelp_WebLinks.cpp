@@ -8,7 +8,7 @@ namespace {
 QString WebSitePage(const char* path) { return QString::fromUtf8(site::WebSite) + QLatin1String(path); }
 QString HelpSitePage(const char* path) { return QString::fromUtf8(site::HelpSite) + QLatin1String(path); }
 
-// A page that cannot be opened fails silently: the result is ignored on purpose.
+// A page that cannot be opened has been told to the user by ShellOpen.
 void OpenPage(const QString& address) { static_cast<void>(platform::ShellOpen(address)); }
 
 }  // namespace

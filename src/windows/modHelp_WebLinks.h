@@ -1,5 +1,6 @@
 // Web links: each procedure hands one fixed page of the maker's sites to the
-// shell, which opens it in the default browser; the result is not looked at.
+// shell, which opens it in the default browser; when it cannot, the user is told
+// with the address.
 #pragma once
 
 #include <QString>

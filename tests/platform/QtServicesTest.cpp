@@ -56,6 +56,7 @@ struct SeenBox {
   QMessageBox::StandardButtons buttons;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
   Qt::TextFormat format = Qt::AutoText;
+  Qt::TextInteractionFlags interaction;
 };
 
 SeenBox ShowAndClose(IMessageBox& service, const QString& text, MsgButtons buttons, MsgIcon icon,
@@ -67,6 +68,7 @@ SeenBox ShowAndClose(IMessageBox& service, const QString& text, MsgButtons butto
     seen.caption = box->windowTitle();
     seen.text = box->text();
     seen.format = box->textFormat();
+    seen.interaction = box->textInteractionFlags();
     seen.icon = box->icon();
     seen.buttons = box->standardButtons();
     seen.defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
@@ -106,6 +108,28 @@ TEST(QtMessageBox, CaptionIconsButtonsAndAnswers) {
                       QMessageBox::Ok, &answer);
   EXPECT_EQ(seen.format, Qt::PlainText);
   EXPECT_EQ(seen.text, "Cannot write <b>chart</b>.kdw");
+  // and can be selected and copied
+  EXPECT_TRUE(seen.interaction.testFlag(Qt::TextSelectableByMouse));
+}
+
+// The desktop's own answer without a web browser: nothing to start the address
+// with on the path. The user is told, with the address.
+TEST(QtShellOpen, WithoutABrowserTheUserIsToldTheAddress) {
+  QTemporaryDir emptyPath;
+  ASSERT_TRUE(emptyPath.isValid());
+  const QByteArray path = qgetenv("PATH");
+  const QByteArray browser = qgetenv("BROWSER");
+  qputenv("PATH", emptyPath.path().toLocal8Bit());
+  qunsetenv("BROWSER");
+  testing_doubles::Doubles d = testing_doubles::InstallDoubles();
+  platform::Install<IShellOpen>(nullptr);  // the Qt one
+  const QString address = QStringLiteral("https://www.example.invalid/donate.html");
+  EXPECT_FALSE(ShellOpen(address));
+  qputenv("PATH", path);
+  if (!browser.isEmpty()) qputenv("BROWSER", browser);
+  ASSERT_EQ(d.messages->shown.size(), 1u);
+  EXPECT_EQ(d.messages->shown[0].text, CannotOpenAddressMessage(address));
+  EXPECT_TRUE(d.messages->shown[0].text.contains(address));
 }
 
 TEST(QtSettingsStore, RoundTripInAPrivateLocation) {

@@ -39,9 +39,10 @@ class RecordingShellOpen final : public platform::IShellOpen {
  public:
   bool Open(const QString& address) override {
     opened.push_back(address);
-    return true;
+    return opens;
   }
   QStringList opened;
+  bool opens = true;  // false: the desktop has no browser
 };
 
 class MemorySettingsStore final : public platform::ISettingsStore {

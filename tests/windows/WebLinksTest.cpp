@@ -46,14 +46,18 @@ class FailingShell final : public platform::IShellOpen {
   int calls = 0;
 };
 
-TEST_F(WebLinksTest, AFailedOpenIsSilent) {
+TEST_F(WebLinksTest, AFailedOpenIsToldWithTheAddress) {
   auto owned = std::make_unique<FailingShell>();
   FailingShell* shell = owned.get();
   platform::Install<platform::IShellOpen>(std::move(owned));
   OpenHomePage();
   OpenCoBrandPage();
   EXPECT_EQ(shell->calls, 2);
-  EXPECT_TRUE(d.messages->shown.empty());
+  ASSERT_EQ(d.messages->shown.size(), 2u);
+  EXPECT_EQ(d.messages->shown[0].text, platform::CannotOpenAddressMessage(HomePageAddress()));
+  EXPECT_TRUE(d.messages->shown[0].text.endsWith("\n\n" + HomePageAddress()));
+  EXPECT_EQ(d.messages->shown[0].icon, platform::MsgIcon::Critical);
+  EXPECT_TRUE(d.messages->shown[1].text.endsWith("/co-brand.html"));
 }
 
 }  // namespace
