@@ -63,18 +63,17 @@ QString ReminderApplicationName() {
   return base.isEmpty() ? QCoreApplication::applicationName() : base;
 }
 
-QString ReminderDateText(const QDate& date) {
-  const QLocale locale;
-  return locale.toString(date, FourDigitShortFormat(locale));
-}
+QString ReminderDateText(const QDate& date) { return date.toString(Qt::ISODate); }
 
 std::optional<QDate> ParseReminderDate(const QString& text, const QDate& today) {
   const QString trimmed = text.trimmed();
   if (trimmed.isEmpty()) return std::nullopt;
-  const QLocale locale;
-  QDate date = locale.toDate(trimmed, FourDigitShortFormat(locale));
+  QDate date = QDate::fromString(trimmed, Qt::ISODate);
   if (date.isValid()) return date;
-  date = QDate::fromString(trimmed, Qt::ISODate);
+  // Dates stored before were in the locale's short form, the year widened to
+  // four digits, or as the locale writes it.
+  const QLocale locale;
+  date = locale.toDate(trimmed, FourDigitShortFormat(locale));
   if (date.isValid()) return date;
   const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
   date = locale.toDate(trimmed, shortFormat);

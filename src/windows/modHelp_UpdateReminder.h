@@ -13,13 +13,15 @@ void CheckForUpdateReminder();
 // The settings application name: the executable's file name without extension.
 QString ReminderApplicationName();
 
-// A date as the reminder stores it: the locale's short-date form with the year
-// written in four digits, so it reads back as the same day.
+// A date as the reminder stores it: year, month and day in digits 0 to 9
+// ("2026-03-04"), which every locale reads back and the settings' single-byte
+// coding keeps.
 QString ReminderDateText(const QDate& date);
 
-// Reads a stored date back: the four-digit short form of the locale, ISO 8601,
-// then the locale's own short form (a two-digit year taken within 50 years of
-// today). Nothing when the text is not a date.
+// Reads a stored date back: the stored form above, then the forms stored before
+// it, the locale's short form with a four-digit year and the locale's own short
+// form (a two-digit year taken within 50 years of today). Nothing when the text
+// is not a date.
 std::optional<QDate> ParseReminderDate(const QString& text, const QDate& today);
 
 // The encoded value names, worked out at the start of each reminder.
