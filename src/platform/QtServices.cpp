@@ -18,6 +18,10 @@
 #include <QSysInfo>
 #include <QUrl>
 #include <QUrlQuery>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -344,11 +348,53 @@ bool RemoveUnownedLock(QLockFile& lock, const QString& path) {
   return removed;
 }
 
+// Why no file can be made in the folder, as the system says: a small file is
+// made, written and removed there.
+QString CannotCreateReason(const QString& folder) {
+  QByteArray name = QFile::encodeName(folder + QStringLiteral("/.ormandel-XXXXXX"));
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
+  const bool written = ::write(fd, "0", 1) == 1;
+  const int error = errno;
+  ::close(fd);
+  ::unlink(name.constData());
+  return written ? QStringLiteral("the lock file could not be written")
+                 : QString::fromLocal8Bit(std::strerror(error));
+}
+
 class QtSingleInstance final : public ISingleInstance {
  public:
+  // The lock lives in the session's runtime folder, or in the temporary folder
+  // when there is none or no file can be made in it. When neither takes it,
+  // the user is told which folders and why, and the program runs without the
+  // guard this time: only a copy that really runs keeps another from starting.
   bool Acquire() override {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
+    QStringList folders;
+    if (const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        !runtime.isEmpty()) {
+      folders.append(runtime);
+    }
+    folders.append(QDir::tempPath());
+    QStringList failures;
+    for (const QString& folder : folders) {
+      if (const std::optional<bool> taken = TryLockIn(folder)) return *taken;
+      failures.append(QStringLiteral("\"%1\" (%2)").arg(folder, CannotCreateReason(folder)));
+    }
+    const QString message =
+        QStringLiteral("The program could not make sure that it runs only once: its lock file could "
+                       "not be created in the folder %1. It starts anyway; do not start it a second "
+                       "time while this copy runs.")
+            .arg(failures.join(QStringLiteral(" or in ")));
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    MsgBox(message, MsgButtons::OK, MsgIcon::Information);
+    return true;
+  }
+
+ private:
+  // True when the lock in folder is now held, false when a running copy holds
+  // it; nothing when no lock file can be made there.
+  std::optional<bool> TryLockIn(const QString& folder) {
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty()) user = QStringLiteral("user");
     const QString path = folder + QStringLiteral("/ormandel-") + user + QStringLiteral(".lock");
@@ -357,11 +403,13 @@ class QtSingleInstance final : public ISingleInstance {
     // read is taken over here when no running copy holds it.
     lock_->setStaleLockTime(0);
     if (lock_->tryLock(0)) return true;
-    if (lock_->error() != QLockFile::LockFailedError) return false;
+    if (lock_->error() != QLockFile::LockFailedError) {
+      lock_.reset();
+      return std::nullopt;
+    }
     return RemoveUnownedLock(*lock_, path) && lock_->tryLock(0);
   }
 
- private:
   std::unique_ptr<QLockFile> lock_;
 };
 

@@ -102,7 +102,8 @@ class ISingleInstance {
  public:
   virtual ~ISingleInstance() = default;
   // Takes the per-user lock for the rest of the run; false when another
-  // instance of the program holds it.
+  // instance of the program holds it. When no lock can be made at all, the user
+  // is told and the run goes on without it (true).
   virtual bool Acquire() = 0;
 };
 

@@ -5,16 +5,21 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <signal.h>
 #include <sys/file.h>
@@ -355,6 +360,78 @@ TEST_F(QtSingleInstanceTest, AnUnreadableLockIsTakenOverUnlessALiveProcessHoldsI
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   ::close(ready[0]);
   EXPECT_TRUE(MakeQtService<ISingleInstance>()->Acquire());
+}
+
+// Lock folders the user cannot write to, as an ordinary user meets them (root
+// writes anywhere). Run by the test below in a process of that user.
+TEST(QtSingleInstanceUnwritable, DISABLED_AsAnOrdinaryUser) {
+  ASSERT_NE(::geteuid(), 0u);
+  testing_doubles::Doubles d = testing_doubles::InstallDoubles();
+  QTemporaryDir base;
+  ASSERT_TRUE(base.isValid());
+  const QString runtime = base.filePath(QStringLiteral("runtime"));
+  const QString temp = base.filePath(QStringLiteral("temp"));
+  ASSERT_TRUE(QDir().mkpath(runtime) && QDir().mkpath(temp));
+  const auto unwritable = QFile::ReadOwner | QFile::ExeOwner;
+  const auto writable = unwritable | QFile::WriteOwner;
+  struct Restore {
+    QString runtime, temp;
+    QFileDevice::Permissions writable;
+    ~Restore() {
+      QFile::setPermissions(runtime, writable);
+      QFile::setPermissions(temp, writable);
+    }
+  } restore{runtime, temp, writable};
+  ASSERT_TRUE(QFile::setPermissions(runtime, unwritable) && QFile::setPermissions(temp, unwritable));
+  qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+  qputenv("TMPDIR", temp.toLocal8Bit());
+
+  // Neither folder takes the lock: told at each start, naming the folder and the
+  // reason, and the start goes on.
+  auto first = MakeQtService<ISingleInstance>();
+  EXPECT_TRUE(first->Acquire());
+  ASSERT_EQ(d.messages->shown.size(), 1u);
+  const QString message = d.messages->shown[0].text;
+  EXPECT_TRUE(message.contains(QStringLiteral("\"%1\" (%2)").arg(temp, QString::fromLocal8Bit(std::strerror(EACCES)))))
+      << message.toStdString();
+  EXPECT_FALSE(message.contains(QStringLiteral("already running")));
+  EXPECT_TRUE(MakeQtService<ISingleInstance>()->Acquire());
+  EXPECT_EQ(d.messages->shown.size(), 2u);
+  first.reset();
+
+  // With a folder that takes it, a real second copy is refused, without a word.
+  d.messages->shown.clear();
+  ASSERT_TRUE(QFile::setPermissions(temp, writable));
+  first = MakeQtService<ISingleInstance>();
+  EXPECT_TRUE(first->Acquire());
+  EXPECT_FALSE(MakeQtService<ISingleInstance>()->Acquire());
+  EXPECT_TRUE(d.messages->shown.empty());
+}
+
+TEST(QtSingleInstanceUnwritable, AnUnwritableLockFolderIsToldAndTheStartGoesOn) {
+  QStringList command;
+  if (::geteuid() == 0) {
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty()) GTEST_SKIP() << "running as root and setpriv is missing: no ordinary user to test as";
+    command << setpriv << QStringLiteral("--reuid=65534") << QStringLiteral("--regid=65534")
+            << QStringLiteral("--clear-groups");
+  }
+  command << QCoreApplication::applicationFilePath() << QStringLiteral("--gtest_also_run_disabled_tests")
+          << QStringLiteral("--gtest_filter=QtSingleInstanceUnwritable.DISABLED_AsAnOrdinaryUser");
+  QProcess child;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  env.insert(QStringLiteral("TMPDIR"), QStringLiteral("/tmp"));
+  child.setProcessEnvironment(env);
+  child.setProcessChannelMode(QProcess::MergedChannels);
+  child.start(command.takeFirst(), command);
+  ASSERT_TRUE(child.waitForFinished(60000));
+  const QString output = QString::fromLocal8Bit(child.readAll());
+  if (child.exitCode() != 0 && !output.contains(QStringLiteral("[==========]"))) {
+    GTEST_SKIP() << "the test could not run as an ordinary user: " << output.toStdString();
+  }
+  EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+  EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
 }
 
 TEST(QtClockAndRandom, NowAndDrawsInRange) {
