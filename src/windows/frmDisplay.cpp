@@ -36,9 +36,11 @@ QString Indexed(const char* name, int index) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-// A label without a background of its own, so the window or the wheel shows through.
+// A label without a background of its own, so the window or the wheel shows
+// through. Its text is shown as it stands, never as markup.
 QLabel* MakeTransparent(QLabel* label, const QString& name, const QFont& font) {
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
   label->setFont(font);
   label->setAttribute(Qt::WA_TranslucentBackground);
   label->setAutoFillBackground(false);
