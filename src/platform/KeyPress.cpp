@@ -1,8 +1,10 @@
 #include "platform/KeyPress.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QWidget>
 
 namespace platform {
@@ -33,6 +35,38 @@ int TypedCharacterCode(const QKeyEvent& key) {
   const char16_t first = text.front().unicode();
   if (first == 127) return 0;  // some platforms give Delete this text
   return first;
+}
+
+namespace {
+
+// Watches the key presses of the whole application for Return and Enter on a
+// focused push button.
+class ReturnPressesButton final : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!button || !button->hasFocus() || !button->isEnabled()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (button->autoDefault() || button->isDefault()) return false;  // presses itself
+    // A key held down presses once, as Space does.
+    if (!key->isAutoRepeat()) button->click();
+    return true;
+  }
+};
+
+}  // namespace
+
+void PressFocusedButtonsOnReturn() {
+  static ReturnPressesButton* filter = nullptr;
+  if (filter || !QCoreApplication::instance()) return;
+  filter = new ReturnPressesButton(QCoreApplication::instance());
+  QCoreApplication::instance()->installEventFilter(filter);
 }
 
 ControlEvents::Handlers& ControlEvents::Watch(QWidget* control) {

@@ -19,6 +19,12 @@ namespace platform {
 // Alt combinations) give 0.
 int TypedCharacterCode(const QKeyEvent& key);
 
+// Makes Return and Enter press the focused push button of every window, as
+// Space does. A button that already takes Return itself (a dialog's default
+// buttons) keeps doing so; other controls, text boxes among them, keep their own
+// handling of Return. Installed once on the application.
+void PressFocusedButtonsOnReturn();
+
 // A window holds one of these as a member (not as a child), so it goes away
 // before the window's controls do: focus changes while the controls are being
 // destroyed then reach no handler of a window that is already gone.

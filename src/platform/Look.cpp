@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
+#include <QTextDocument>
 #include <array>
 
 namespace platform {
@@ -124,10 +125,17 @@ void CentreOnScreen(QWidget* window) {
   }
 }
 
+QString PlainToolTip(const QString& text) {
+  // Qt shows a tooltip that looks like markup as rich text; such a text is
+  // escaped and kept on one line, as a plain tooltip is.
+  if (!Qt::mightBeRichText(text)) return text;
+  return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
+}
+
 void SetElidedText(QLabel* label, const QString& text, int width) {
   const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, width);
   label->setText(shown);
-  label->setToolTip(shown == text ? QString() : text);
+  label->setToolTip(shown == text ? QString() : PlainToolTip(text));
 }
 
 void SetElidedWrappedText(QLabel* label, const QString& text) {
@@ -158,7 +166,7 @@ void SetElidedWrappedText(QLabel* label, const QString& text) {
   }
   const QString last = label->fontMetrics().elidedText(text.mid(lastStart), Qt::ElideRight, room.width());
   label->setText(text.left(lastStart) + last);
-  label->setToolTip(text);
+  label->setToolTip(PlainToolTip(text));
 }
 
 }  // namespace platform

@@ -11,8 +11,6 @@
 
 class QLabel;
 
-class QLabel;
-
 namespace platform {
 
 // Window positions and sizes are designed in twips, 15 to a pixel.
@@ -70,6 +68,9 @@ void PrepareFont(const QFont& font);
 // Moves a window so that it stands centred in the primary screen's free area,
 // with its frame once the window has been shown.
 void CentreOnScreen(QWidget* window);
+
+// The tooltip that shows text as it stands, even when it looks like markup.
+QString PlainToolTip(const QString& text);
 
 // Shows text on one line of label within width pixels. A text too wide is cut
 // with "…" and its whole text becomes the label's tooltip; a text that fits is

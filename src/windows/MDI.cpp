@@ -668,12 +668,6 @@ void MDI::TB_ButtonClick(QAction* Button) {
 
 // ---- Events ------------------------------------------------------------------------
 
-bool MDI::event(QEvent* event) {
-  const bool handled = QMainWindow::event(event);
-  if (event->type() == QEvent::WindowActivate) MDIForm_Activate();
-  return handled;
-}
-
 void MDI::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   MDIForm_Resize();
@@ -682,10 +676,6 @@ void MDI::resizeEvent(QResizeEvent* event) {
 void MDI::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   MDIForm_Resize();
-  if (!shownOnce_) {
-    shownOnce_ = true;
-    MDIForm_Activate();
-  }
 }
 
 bool MDI::eventFilter(QObject* watched, QEvent* event) {

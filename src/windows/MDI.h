@@ -108,7 +108,6 @@ class MDI : public QMainWindow {
   void MDIForm_Load();
   void MDIForm_Resize();
   void MDIForm_Unload();
-  void MDIForm_Activate();  // MDI_Documents.cpp
 
   void cmdInterpretation_Click();  // MDI_Report.cpp
   void cmdBack_Click();
@@ -152,7 +151,6 @@ class MDI : public QMainWindow {
   void lblCobrand_Click();
 
  protected:
-  bool event(QEvent* event) override;
   // Refuses every close of the chart window's sub-window.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -180,5 +178,4 @@ class MDI : public QMainWindow {
   // The widths the heading and the home-page invitation take when whole.
   int headingWidth_ = 0;
   int invitationWidth_ = 0;
-  bool shownOnce_ = false;
 };

@@ -1,5 +1,4 @@
-// The main window's chart documents: Save As, Export, Save As JPEG and the
-// snapshot of the chart window taken on every activation.
+// The main window's chart documents: Save As, Export and Save As JPEG.
 #include <QComboBox>
 #include <QLabel>
 #include <QVariant>
@@ -8,7 +7,6 @@
 #include "chart/ChartData.h"
 #include "chart/ChartFile.h"
 #include "chart/TextExport.h"
-#include "windows/frmDisplay.h"
 #include "windows/frmMain.h"
 #include "windows/modSaveForm.h"
 #include "platform/Forms.h"
@@ -83,14 +81,4 @@ void MDI::mnuSaveAsJpeg_Click() {
   if (!chosen || chosen->isEmpty()) return;  // a cancelled dialog saves nothing
   setProperty(JpegDialogFileProperty, *chosen);
   SaveChartAsJpeg(*chosen);
-}
-
-void MDI::MDIForm_Activate() {
-  // An activation that arrives while this window is being unloaded must not load
-  // a chart window that no main window would hold.
-  if (platform::Form<MDI>::IfLoaded() != this) return;
-  frmDisplay& display = platform::Form<frmDisplay>::Get();
-  // Taken once the chart is on the screen; activations before then (the first
-  // show and the activation that often follows it) make one snapshot.
-  display.Picture1->TakeSoon(display, [&display] { return SnapFormPicture(display); });
 }

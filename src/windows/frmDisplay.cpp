@@ -9,7 +9,6 @@
 #include <QPalette>
 #include <QScrollBar>
 #include <QTextDocument>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -37,9 +36,11 @@ QString Indexed(const char* name, int index) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-// A label without a background of its own, so the window or the wheel shows through.
+// A label without a background of its own, so the window or the wheel shows
+// through. Its text is shown as it stands, never as markup.
 QLabel* MakeTransparent(QLabel* label, const QString& name, const QFont& font) {
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
   label->setFont(font);
   label->setAttribute(Qt::WA_TranslucentBackground);
   label->setAutoFillBackground(false);
@@ -398,68 +399,6 @@ bool ChartTextBox::FitLines(const QStringList& lines) {
 }
 
 // ---------------------------------------------------------------------------
-// SnapshotBox
-
-SnapshotBox::SnapshotBox(QWidget* parent) : QWidget(parent) {
-  // The latest moment for a snapshot asked of a shown window that nothing repaints.
-  latest_.setSingleShot(true);
-  latest_.setInterval(250);
-  connect(&latest_, &QTimer::timeout, this, &SnapshotBox::TakePending);
-}
-
-void SnapshotBox::setPicture(const QImage& picture) {
-  StopWatching();
-  pending_ = nullptr;
-  picture_ = picture;
-}
-
-void SnapshotBox::TakeSoon(QWidget& shown, std::function<QImage()> take) {
-  const bool queued = static_cast<bool>(pending_);
-  pending_ = std::move(take);
-  if (queued) return;
-  if (!shown.isVisible()) {
-    QTimer::singleShot(0, this, &SnapshotBox::TakePending);
-    return;
-  }
-  watched_ = &shown;
-  shown.installEventFilter(this);
-  latest_.start();
-}
-
-bool SnapshotBox::eventFilter(QObject* watched, QEvent* event) {
-  // The paint has begun; the snapshot follows once it is over and on the screen.
-  if (watched == watched_ && event->type() == QEvent::Paint) {
-    StopWatching();
-    QTimer::singleShot(0, this, &SnapshotBox::TakePending);
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
-void SnapshotBox::StopWatching() {
-  latest_.stop();
-  if (watched_) watched_->removeEventFilter(this);
-  watched_ = nullptr;
-}
-
-void SnapshotBox::TakePending() {
-  StopWatching();
-  if (!pending_) return;
-  const std::function<QImage()> take = std::move(pending_);
-  pending_ = nullptr;
-  picture_ = take();
-}
-
-const QImage& SnapshotBox::picture() {
-  TakePending();
-  return picture_;
-}
-
-bool SnapshotBox::hasPicture() {
-  TakePending();
-  return !picture_.isNull();
-}
-
-// ---------------------------------------------------------------------------
 // frmDisplay
 
 void frmDisplay::PrepareLooks() {
@@ -511,12 +450,6 @@ frmDisplay::frmDisplay() {
   BuildLegend();
   BuildWheel();
   BuildChakraPanel();
-
-  // Below the visible client area; keeps the latest snapshot of this window.
-  Picture1 = new SnapshotBox(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  PlaceTw(Picture1, 1080, 8040, 615, 735);
-  Picture1->hide();
 
   ShowInitialChart();
 }

@@ -2,26 +2,21 @@
 // legend, the twelve-house wheel and the six chakra rows. It is the one child
 // window of the main window and also carries the chart between the program's
 // steps: the chart run writes its house, sign and position labels, the chakra
-// boxes are filled from the house labels and read by the report, and the hidden
-// picture box keeps the latest snapshot of the window for the JPEG writer.
+// boxes are filled from the house labels and read by the report.
 //
 // Every control is a public member named by its control name; control arrays are
 // std::array indexed from 0 (objectName "lblNatal(3)").
 #pragma once
 
-#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPoint>
-#include <QPointer>
 #include <QPointF>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <optional>
 
 #include "platform/Pictures.h"
@@ -46,34 +41,6 @@ class ChartTextBox : public QPlainTextEdit {
   QStringList PairedLines(const QStringList& lines) const;
 
   QString text_;
-};
-
-// The hidden picture box that keeps the latest snapshot of the chart window. A
-// snapshot asked for with TakeSoon is taken once the window it shows has been
-// painted on the screen (at once from the event loop when that window is hidden,
-// and at the latest a moment later when nothing repaints it), and several asks
-// before then make one picture. Whoever reads the picture before then gets it
-// taken at once, so a reader always sees the latest snapshot asked for.
-class SnapshotBox : public QWidget {
-  Q_OBJECT
- public:
-  explicit SnapshotBox(QWidget* parent = nullptr);
-  void setPicture(const QImage& picture);
-  void TakeSoon(QWidget& shown, std::function<QImage()> take);
-  const QImage& picture();
-  bool hasPicture();
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  void TakePending();
-  void StopWatching();
-
-  std::function<QImage()> pending_;
-  QPointer<QWidget> watched_;
-  QTimer latest_;
-  QImage picture_;
 };
 
 // A house label of the wheel. Its text is the list the chart run wrote, a line
@@ -191,9 +158,6 @@ class frmDisplay : public QWidget {
   std::array<QLabel*, 9> lblCaptions{};
   std::array<ChartTextBox*, 12> txtChakraPlanets{};
   std::array<QLabel*, 6> Image2{};
-
-  // Hidden members.
-  SnapshotBox* Picture1 = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

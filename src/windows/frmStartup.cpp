@@ -17,6 +17,7 @@
 #include "windows/frmMain.h"
 #include "platform/Failure.h"
 #include "platform/Forms.h"
+#include "platform/KeyPress.h"
 #include "platform/Look.h"
 #include "platform/Memory.h"
 #include "platform/Services.h"
@@ -131,6 +132,7 @@ void frmStartup::closeEvent(QCloseEvent* event) {
 void SetUpApplication() {
   platform::InstallFontSubstitutions();
   platform::InstallStyle();
+  platform::PressFocusedButtonsOnReturn();
   QApplication::setQuitOnLastWindowClosed(false);
   QPixmapCache::setCacheLimit(0);
   platform::KeepFreedMemory();

@@ -131,8 +131,6 @@ QString SavePictureAsJpeg(const QImage& picture, const QString& fileName) {
 }
 
 void SaveChartAsJpeg(const QString& fileName) {
-  frmDisplay& display = platform::Form<frmDisplay>::Get();
-  // Before the main window's first activation there is no stored snapshot yet.
-  if (!display.Picture1->hasPicture()) display.Picture1->setPicture(SnapFormPicture(display));
-  SavePictureAsJpeg(display.Picture1->picture(), fileName);
+  // The chart window as it stands now, rendered afresh when the user saves it.
+  SavePictureAsJpeg(SnapFormPicture(platform::Form<frmDisplay>::Get()), fileName);
 }

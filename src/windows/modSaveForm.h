@@ -1,6 +1,6 @@
-// The chart picture: a snapshot of a window rendered into an image, and the JPEG
-// writer that saves the chart window's stored snapshot under a name that never
-// overwrites an existing file (chart.jpg, then chart_001.jpg .. chart_999.jpg).
+// The chart picture: a window rendered into an image, and the JPEG writer that
+// saves the chart window's picture under a name that never overwrites an
+// existing file (chart.jpg, then chart_001.jpg .. chart_999.jpg).
 #pragma once
 
 #include <QByteArray>
@@ -21,8 +21,8 @@ QImage SnapFormPicture(QWidget& form);
 QImage SnapWindowPicture(QWidget& window, bool clientArea, int left, int top, int width,
                          int height);
 
-// Saves the chart window's stored snapshot for the name chosen in the picture
-// dialog: the extension of the file name is replaced by ".jpg" and the first free
+// Saves the chart window, rendered as it is at this moment, for the name chosen
+// in the picture dialog: the extension of the file name is replaced by ".jpg" and the first free
 // numbered name is taken. Tells the user when nothing can be written.
 void SaveChartAsJpeg(const QString& fileName);
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <memory>
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
@@ -47,6 +50,48 @@ TEST(ControlEvents, DestroyingAWindowWithAFocusedBoxRunsNoHandlerOfThatWindow) {
     delete window;
   }
   EXPECT_FALSE(ranOnGoneWindow);
+}
+
+
+// Return and Enter press the focused push button as Space does, once, in a plain
+// window and in a dialog whose buttons press themselves; a text box keeps Return.
+TEST(PressFocusedButtonsOnReturn, ReturnAndEnterPressTheFocusedButtonOnce) {
+  struct Case {
+    bool inDialog;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int clicks;
+  };
+  const Case cases[] = {
+      {false, Qt::Key_Return, Qt::NoModifier, 1}, {false, Qt::Key_Enter, Qt::KeypadModifier, 1},
+      {false, Qt::Key_Space, Qt::NoModifier, 1},  {false, Qt::Key_Return, Qt::ControlModifier, 0},
+      {true, Qt::Key_Return, Qt::NoModifier, 1},  {true, Qt::Key_Enter, Qt::KeypadModifier, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "dialog " << c.inDialog << " key " << c.key);
+    std::unique_ptr<QWidget> window(c.inDialog ? new QDialog : new QWidget);
+    auto* button = new QPushButton(QStringLiteral("Go"), window.get());
+    auto* box = new QLineEdit(window.get());
+    box->move(0, 40);
+    int clicks = 0;
+    int returns = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    QObject::connect(box, &QLineEdit::returnPressed, [&] { ++returns; });
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    button->setFocus();
+    QTest::keyClick(button, c.key, c.modifiers);
+    EXPECT_EQ(clicks, c.clicks);
+
+    clicks = 0;
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(returns, 1);
+    if (!c.inDialog) {
+      EXPECT_EQ(clicks, 0);
+    }
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "platform/KeyPress.h"
 #include "platform/Look.h"
 #include "platform/Style.h"
 
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   platform::InstallFontSubstitutions();
   platform::InstallStyle();
+  platform::PressFocusedButtonsOnReturn();
   return RUN_ALL_TESTS();
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QTest>
 #include <QToolBar>
 
@@ -382,6 +383,29 @@ TEST_F(ChartRunTest, RunningAgainWhileTheChartIsUpReplacesIt) {
   EXPECT_EQ(Form<frmDisplay>::IfLoaded(), display);
   for (std::size_t i = 0; i <= 6; ++i) EXPECT_EQ(display->Planet[i]->text().toStdString(), expected[i]);
   EXPECT_TRUE(Houses()[0].endsWith(CRLF + "Asc"));
+}
+
+TEST_F(ChartRunTest, MarkupInTheBirthTextsIsShownAsItStands) {
+  const QString name = QStringLiteral("<b>Bold</b> <i>It</i>");
+  const QString city = QStringLiteral("<i>") + QString(40, QLatin1Char('W')) + QStringLiteral("</i>");
+  input->txtName->setText(name);
+  input->txtCity->setText(city);
+  Calculate();
+  ASSERT_TRUE(d.messages->shown.empty());
+  frmDisplay& display = *Form<frmDisplay>::IfLoaded();
+  EXPECT_EQ(display.lblName->text(), QStringLiteral("Name: ") + name);
+  // The long city is cut; its tooltip reads as the whole raw text.
+  ASSERT_FALSE(display.lblCity->toolTip().isEmpty());
+  QTextDocument tip;
+  tip.setHtml(display.lblCity->toolTip());
+  EXPECT_EQ(tip.toPlainText(), QStringLiteral("City: ") + city);
+  // No label of any window renders these texts as markup.
+  for (QWidget* widget : QApplication::allWidgets()) {
+    const auto* label = qobject_cast<QLabel*>(widget);
+    if (label && label->text().contains(QStringLiteral("</i>"))) {
+      EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
+  }
 }
 
 }  // namespace

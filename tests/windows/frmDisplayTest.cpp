@@ -131,7 +131,6 @@ TEST_F(frmDisplayTest, KeyControlsStandAtTheirDesignedPlaces) {
   EXPECT_EQ(f.txtChakraPlanets[0]->geometry(), QRect(4, 48, 80, 67));
   EXPECT_EQ(f.txtChakraPlanets[11]->geometry(), QRect(158, 424, 80, 67));
   EXPECT_EQ(f.Image2[5]->geometry(), QRect(95, 437, 53, 53));
-  EXPECT_TRUE(f.Picture1->isHidden());
   for (std::size_t k = 0; k < 12; ++k) {
     EXPECT_EQ(f.lblNatal[k]->objectName(), QStringLiteral("lblNatal(%1)").arg(k));
     EXPECT_EQ(f.lblNatal[k]->parentWidget(), f.picNatal);
@@ -208,7 +207,6 @@ TEST_F(frmDisplayTest, FreshWindowShowsNatalHousesWithLibraInHouseOne) {
   EXPECT_TRUE(f.lblLagna->text().isEmpty());
   EXPECT_TRUE(f.lblRashi->text().isEmpty());
   for (ChartTextBox* box : f.txtChakraPlanets) EXPECT_TRUE(box->text().isEmpty());
-  EXPECT_FALSE(f.Picture1->hasPicture());
 }
 
 TEST_F(frmDisplayTest, ChakraPanelHasHeadingsTipsRowColoursAndEmblems) {
@@ -276,15 +274,6 @@ TEST_F(frmDisplayTest, PictureListIsNumberedFromOneAndKeyedBySign) {
   EXPECT_TRUE(f.IMG.ListImages("leo").isNull());
   // Different signs have different pictures.
   EXPECT_NE(f.IMG.ListImages(1).toImage(), f.IMG.ListImages(2).toImage());
-}
-
-TEST_F(frmDisplayTest, SnapshotBoxKeepsThePictureItIsGiven) {
-  frmDisplay& f = Form<frmDisplay>::Get();
-  QImage image(10, 8, QImage::Format_RGB32);
-  image.fill(Qt::red);
-  f.Picture1->setPicture(image);
-  EXPECT_TRUE(f.Picture1->hasPicture());
-  EXPECT_EQ(f.Picture1->picture(), image);
 }
 
 TEST_F(frmDisplayTest, CloseBoxUnloadsTheWindow) {

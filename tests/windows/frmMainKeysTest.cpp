@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 #include "windows/frmMain.h"
@@ -163,6 +164,20 @@ TEST_F(frmMainKeysTest, TextSetOtherwiseIsNotFiltered) {
   f->txtName->insert("2");
   EXPECT_EQ(f->txtName->text(), "O'Neil-Smith2");
   EXPECT_TRUE(d.messages->shown.empty());
+}
+
+
+TEST_F(frmMainKeysTest, ReturnAndEnterOnTheFocusedButtonPressIt) {
+  f->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+  f->txtName->clear();
+  for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::KeyboardModifiers(Qt::NoModifier)},
+                                       std::pair{Qt::Key_Enter, Qt::KeyboardModifiers(Qt::KeypadModifier)}}) {
+    d.messages->shown.clear();
+    f->cmdCalculate->setFocus();
+    QTest::keyClick(f->cmdCalculate, key, modifiers);
+    EXPECT_EQ(Messages(), QStringList{"Please Enter Your Name"});
+  }
 }
 
 }  // namespace
