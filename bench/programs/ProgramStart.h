@@ -19,7 +19,12 @@
 // (/run/user/<id>): the program keeps its single-instance lock there, and Qt
 // syncs the lock file to its disk when taking it. Without the variable Qt falls
 // back to a folder under /tmp, which here is on disk.
+//
+// And the settings folder in the build: the program's settings and Qt's file
+// dialog history that a benchmark run writes stay out of the user's own.
 inline void UseOffscreenUnlessAsked() {
+  const QString config = QStringLiteral(ORMANDEL_BENCH_CONFIG_HOME);
+  if (QDir().mkpath(config)) qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + ORMANDEL_BENCH_SCREEN_CONFIG);
   }
