@@ -330,6 +330,21 @@ TEST_F(ChartFileWindowTest, AnEmptyNameLineStopsTheRunAtTheNameCheck) {
   EXPECT_FALSE(Form<MDI>::IsLoaded());
 }
 
+TEST_F(ChartFileWindowTest, ACoordinateOffTheGlobeInAFileMeetsTheInputChecks) {
+  frmMain& f = Input();
+  QStringList fields = MarchFields;
+  fields[cfLatDegree] = "95";
+  fields[cfLatMinute] = "70";
+  const QString path = Path(QStringLiteral("pole.kdw"));
+  WriteFields(path, fields);
+  Open(f, path);
+  ASSERT_EQ(d.messages->shown.size(), 1u);
+  EXPECT_EQ(d.messages->shown[0].text,
+            QStringLiteral("The degree of latitude must be a whole number from 0 to 90, typed as digits only."));
+  EXPECT_EQ(f.focusWidget(), f.txtLatDegree);
+  EXPECT_FALSE(Form<MDI>::IsLoaded());
+}
+
 // Which fields cannot be read is ChartFileEntries' rule; the window refuses such
 // a file whole, names it, keeps what the user typed and draws nothing.
 TEST_F(ChartFileWindowTest, AFileWithAFieldThatCannotBeReadIsRefusedWholeAndChangesNothing) {
