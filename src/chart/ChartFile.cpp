@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <tuple>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -135,10 +136,12 @@ int NumberRow(const QString& field, int offset, int count) {
 
 // What the messages call each field.
 constexpr std::array<const char*, ChartFileLineCount> FieldNames{
-    "name",          "month",           "day",            "year",          "hour",
-    "minute",        "time zone",       "longitude degrees", "longitude minutes", "latitude degrees",
-    "latitude minutes", "east or west", "north or south", "daylight saving", "city",
-    "state",         "country"};
+    "name",           "month",           "day",
+    "year",           "hour",            "minute",
+    "time zone",      "longitude degrees", "longitude minutes",
+    "latitude degrees", "latitude minutes", "east or west",
+    "north or south", "daylight saving", "city",
+    "state",          "country"};
 
 }  // namespace
 
@@ -148,17 +151,17 @@ std::variant<ChartFileEntries, ChartFileProblem> ReadChartFileEntries(const QStr
     return ChartFileProblem{static_cast<ChartFileLine>(lines.size()), true};
   }
   ChartFileEntries e;
-  const std::array<std::pair<int*, int>, 6> rows{{
-      {&e.Month, NumberRow(lines[cfMonth], 1, lists.Months)},
-      {&e.Day, EntryRow(lists.Days, lines[cfDay])},
-      {&e.Year, EntryRow(lists.Years, lines[cfYear])},
-      {&e.Hour, EntryRow(lists.Hours, lines[cfHour])},
-      {&e.Minute, EntryRow(lists.Minutes, lines[cfMinute])},
-      {&e.Zone, NumberRow(lines[cfTimeZone], 0, lists.Zones)},
+  const std::array<std::tuple<ChartFileLine, int*, int>, 6> rows{{
+      {cfMonth, &e.Month, NumberRow(lines[cfMonth], 1, lists.Months)},
+      {cfDay, &e.Day, EntryRow(lists.Days, lines[cfDay])},
+      {cfYear, &e.Year, EntryRow(lists.Years, lines[cfYear])},
+      {cfHour, &e.Hour, EntryRow(lists.Hours, lines[cfHour])},
+      {cfMinute, &e.Minute, EntryRow(lists.Minutes, lines[cfMinute])},
+      {cfTimeZone, &e.Zone, NumberRow(lines[cfTimeZone], 0, lists.Zones)},
   }};
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (rows[i].second < 0) return ChartFileProblem{static_cast<ChartFileLine>(cfMonth + i), false};
-    *rows[i].first = rows[i].second;
+  for (const auto& [line, entry, row] : rows) {
+    if (row < 0) return ChartFileProblem{line, false};
+    *entry = row;
   }
   e.Name = lines[cfName];
   e.LongDegree = lines[cfLongDegree];
