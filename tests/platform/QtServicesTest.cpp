@@ -5,14 +5,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -28,6 +26,7 @@
 #include <unistd.h>
 
 #include "platform/Services.h"
+#include "support/ChildTest.h"
 #include "support/Doubles.h"
 
 namespace {
@@ -409,29 +408,15 @@ TEST(QtSingleInstanceUnwritable, DISABLED_AsAnOrdinaryUser) {
 }
 
 TEST(QtSingleInstanceUnwritable, AnUnwritableLockFolderIsToldAndTheStartGoesOn) {
-  QStringList command;
+  QStringList asOrdinaryUser;
   if (::geteuid() == 0) {
     const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
     if (setpriv.isEmpty()) GTEST_SKIP() << "running as root and setpriv is missing: no ordinary user to test as";
-    command << setpriv << QStringLiteral("--reuid=65534") << QStringLiteral("--regid=65534")
-            << QStringLiteral("--clear-groups");
+    asOrdinaryUser << setpriv << QStringLiteral("--reuid=65534") << QStringLiteral("--regid=65534")
+                   << QStringLiteral("--clear-groups");
   }
-  command << QCoreApplication::applicationFilePath() << QStringLiteral("--gtest_also_run_disabled_tests")
-          << QStringLiteral("--gtest_filter=QtSingleInstanceUnwritable.DISABLED_AsAnOrdinaryUser");
-  QProcess child;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  env.insert(QStringLiteral("TMPDIR"), QStringLiteral("/tmp"));
-  child.setProcessEnvironment(env);
-  child.setProcessChannelMode(QProcess::MergedChannels);
-  child.start(command.takeFirst(), command);
-  ASSERT_TRUE(child.waitForFinished(60000));
-  const QString output = QString::fromLocal8Bit(child.readAll());
-  if (child.exitCode() != 0 && !output.contains(QStringLiteral("[==========]"))) {
-    GTEST_SKIP() << "the test could not run as an ordinary user: " << output.toStdString();
-  }
-  EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-  EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+  testing_doubles::RunChildTest(QStringLiteral("QtSingleInstanceUnwritable.DISABLED_AsAnOrdinaryUser"),
+                                {{QStringLiteral("TMPDIR"), QStringLiteral("/tmp")}}, asOrdinaryUser);
 }
 
 TEST(QtClockAndRandom, NowAndDrawsInRange) {

@@ -1,13 +1,12 @@
 // The update reminder: first start, the 14-day window both ways, the answers,
 // the counter, unreadable values replaced, and dates that read back in every locale.
-#include <QCoreApplication>
 #include <QLocale>
-#include <QProcess>
 #include <clocale>
 
 #include "chart/modHelp_Codec.h"
 #include "windows/modHelp_UpdateReminder.h"
 #include "windows/modHelp_WebLinks.h"
+#include "support/ChildTest.h"
 #include "support/Doubles.h"
 
 using platform::MsgAnswer;
@@ -193,21 +192,9 @@ TEST(UpdateReminderSystemLocale, ComesBackUnderArabicDigits) {
     GTEST_SKIP() << "the locale ar_EG.UTF-8 is not installed here (scripts/test generates it)";
   }
   std::setlocale(LC_ALL, "C");
-  QProcess child;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("LC_ALL"), QStringLiteral("ar_EG.UTF-8"));
-  env.insert(QStringLiteral("LANG"), QStringLiteral("ar_EG.UTF-8"));
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  child.setProcessEnvironment(env);
-  child.setProcessChannelMode(QProcess::MergedChannels);
-  child.start(QCoreApplication::applicationFilePath(),
-              {QStringLiteral("--gtest_also_run_disabled_tests"),
-               QStringLiteral("--gtest_filter=UpdateReminderSystemLocale.DISABLED_ComesBackAfterFourteenDays")});
-  ASSERT_TRUE(child.waitForFinished(60000));
-  const QString output = QString::fromLocal8Bit(child.readAll());
-  EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.toStdString();
-  EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-  EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+  testing_doubles::RunChildTest(QStringLiteral("UpdateReminderSystemLocale.DISABLED_ComesBackAfterFourteenDays"),
+                                {{QStringLiteral("LC_ALL"), QStringLiteral("ar_EG.UTF-8")},
+                                 {QStringLiteral("LANG"), QStringLiteral("ar_EG.UTF-8")}});
 }
 
 }  // namespace
