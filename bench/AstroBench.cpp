@@ -41,7 +41,7 @@ BENCHMARK(BM_CalcAscendant);
 void BM_CalcPlanetPositions(benchmark::State& state) {
   SetExampleBirth();
   astro::CalcAscendant();
-  astro::MoonLongitudeText = "12\u00B0 34' 56\" Sco";
+  astro::CalcMoonAndDasha();
   for (auto _ : state) {
     astro::CalcPlanetPositions();
     benchmark::DoNotOptimize(astro::PlanetPositions);

@@ -4,9 +4,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "astro/Zodiac.h"
+#include "astro/modEphemeris_Western_Moon.h"
+#include "astro/modPlanetPosition_WesternAscendant.h"
+#include "astro/modPlanetPosition_WesternPlanets.h"
+#include "astro/modRetrogrades.h"
 
 namespace astro {
 
@@ -58,5 +63,16 @@ inline std::array<std::string, 9> PositionNames;
 inline std::array<std::string, 9> PlanetPositions;
 // Full English name of the Moon's sign.
 inline std::string RashiName;
+
+// The last result of each named operation (CalcAscendant, CalcMoonAndDasha,
+// CalcPlanetPositions, MarkRetrogrades), nothing before its first run: the numbers
+// the next operation and the chart are made from.
+struct CalculatorResults {
+  std::optional<AscendantResult> Ascendant;
+  std::optional<MoonResult> Moon;
+  std::optional<PlanetsResult> Planets;
+  std::optional<RetrogradeMarks> Retrogrades;
+};
+inline CalculatorResults LastResults;
 
 }  // namespace astro

@@ -5,11 +5,6 @@
 #include <cstdio>
 #include <limits>
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#include <immintrin.h>
-#define ORMANDEL_X86_VECTOR_STATE 1
-#endif
-
 namespace astro {
 
 namespace {
@@ -18,18 +13,6 @@ double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
 // Beyond this many periods the plain loops would take too long; fmod is exact.
 constexpr double kLoopPeriods = 4096.0;
-
-#ifdef ORMANDEL_X86_VECTOR_STATE
-__attribute__((target("avx"))) void ZeroUpperHalves() { _mm256_zeroupper(); }
-
-bool HasWideVectors() {
-  static const bool has = [] {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx") != 0;
-  }();
-  return has;
-}
-#endif
 
 }  // namespace
 
@@ -90,12 +73,6 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-void ClearUpperVectorState() {
-#ifdef ORMANDEL_X86_VECTOR_STATE
-  if (HasWideVectors()) ZeroUpperHalves();
-#endif
-}
-
 }  // namespace detail
 
 double JulianDayNumber(int month, int day, int year) {
@@ -144,46 +121,61 @@ double ArcSin(double x) {
   return std::atan(x / std::sqrt(1 - x * x));
 }
 
-void EclipticToEquatorial(double lon, double lat, double eps) {
+EquatorialPosition EclipticToEquatorial(double lon, double lat, double eps) {
   lon *= DegToRad;
   lat *= DegToRad;
   eps *= DegToRad;
-  EquatorialDec =
-      ArcSin(std::sin(lat) * std::cos(eps) + std::cos(lat) * std::sin(eps) * std::sin(lon)) * RadToDeg;
+  EquatorialPosition p;
+  p.Dec = ArcSin(std::sin(lat) * std::cos(eps) + std::cos(lat) * std::sin(eps) * std::sin(lon)) * RadToDeg;
   double a = ATan2(std::sin(lon) * std::cos(eps) - std::tan(lat) * std::sin(eps), std::cos(lon)) * RadToDeg;
   if (a < 0) a += 360;
-  EquatorialRA = a / 15;
+  p.RA = a / 15;
+  return p;
 }
 
-void EquatorialToEcliptic(double ra, double dec, double eps) {
+double EquatorialToEcliptic(double ra, double dec, double eps) {
   const double a = 15 * ra * DegToRad;
   dec *= DegToRad;
   eps *= DegToRad;
   double l = ATan2(std::sin(a) * std::cos(eps) + std::tan(dec) * std::sin(eps), std::cos(a)) * RadToDeg;
   if (l < 0) l += 360;
-  EclipticLongitude = l;
+  return l;
+}
+
+int SignOfLongitude(double lon) {
+  // The same steps as the text: whole degrees of the magnitude, then whole signs.
+  const double v = std::isfinite(lon) ? std::fabs(lon) : 360.0;
+  const double k = std::floor(std::floor(v) / 30);
+  return k >= 0 && k < 12 ? static_cast<int>(k) : -1;
+}
+
+LongitudeParts SplitLongitude(double lon) {
+  // NaN and the infinities have no place on the circle; they read as 360 does.
+  const double v = std::isfinite(lon) ? std::fabs(lon) : 360.0;
+  LongitudeParts parts;
+  double d = std::floor(v);
+  const double minutes = 60 * (v - d);
+  parts.Minutes = std::floor(minutes);
+  parts.Seconds = std::floor(60 * (minutes - parts.Minutes));
+  parts.Sign = SignOfLongitude(lon);
+  // Below 360 (where there is a sign) the sign's start 30 * sign is exact, and so is
+  // taking it away; fmod of a whole number is exact too.
+  if (d >= 30) d = parts.Sign >= 0 ? d - 30 * parts.Sign : std::fmod(d, 30.0);
+  parts.Degrees = d;
+  return parts;
 }
 
 std::string FormatLongitude(double lon) {
-  // NaN and the infinities have no place on the circle; they read as 360 does.
-  const double v = std::isfinite(lon) ? std::fabs(lon) : 360.0;
-  double d = std::floor(v);
-  const double minutes = 60 * (v - d);
-  const double m = std::floor(minutes);
-  const double s = std::floor(60 * (minutes - m));
-  const double k = std::floor(d / 30);
-  // Repeated subtraction of 30 from a whole number is exact, and so is fmod; below
-  // 360 the sign's start 30 * k is exact too, and so is taking it away.
-  if (d >= 30) d = d < 360 ? d - 30 * k : std::fmod(d, 30.0);
+  const LongitudeParts parts = SplitLongitude(lon);
   std::string text;
   text.reserve(24);
-  detail::AppendWholeText(text, d);
+  detail::AppendWholeText(text, parts.Degrees);
   text += "\u00B0 ";
-  detail::AppendWholeText(text, m);
+  detail::AppendWholeText(text, parts.Minutes);
   text += "' ";
-  detail::AppendWholeText(text, s);
+  detail::AppendWholeText(text, parts.Seconds);
   text += "\" ";
-  if (k >= 0 && k < 12) text += SignCodes[static_cast<std::size_t>(k)];
+  if (parts.Sign >= 0) text += SignCodes[static_cast<std::size_t>(parts.Sign)];
   return text;
 }
 

@@ -19,11 +19,11 @@ inline constexpr double Pi = 3.14159265358979;
 inline constexpr double HalfPi = 1.5707963267949;
 inline constexpr double TwoPi = 6.28318530717958;
 
-
-// Outputs of the coordinate conversions, overwritten by each call.
-inline double EquatorialRA = 0.0;       // hours, 0..24
-inline double EquatorialDec = 0.0;      // degrees
-inline double EclipticLongitude = 0.0;  // degrees, 0..360
+// A place on the sky in equatorial coordinates.
+struct EquatorialPosition {
+  double RA = 0.0;   // right ascension, hours, 0..24
+  double Dec = 0.0;  // declination, degrees
+};
 
 // Julian Day Number (the day number of the date's noon), Julian calendar up to
 // 4 October 1582 and Gregorian from 15 October 1582. Counted in 64-bit whole
@@ -44,19 +44,33 @@ double ATan2(double y, double x);
 // Arcsine in radians through the arctangent; exactly +-HalfPi at +-1.
 double ArcSin(double x);
 
-// Sets EquatorialDec (degrees) and EquatorialRA (hours) from ecliptic longitude,
-// latitude and obliquity in degrees.
-void EclipticToEquatorial(double lon, double lat, double eps);
+// Right ascension and declination from ecliptic longitude, latitude and obliquity
+// in degrees.
+EquatorialPosition EclipticToEquatorial(double lon, double lat, double eps);
 
-// Sets EclipticLongitude (degrees) from right ascension in hours, declination and
-// obliquity in degrees.
-void EquatorialToEcliptic(double ra, double dec, double eps);
+// Ecliptic longitude in degrees (0..360) from right ascension in hours,
+// declination and obliquity in degrees.
+double EquatorialToEcliptic(double ra, double dec, double eps);
+
+// The index 0..11 of the sign FormatLongitude names for an angle (that of its
+// magnitude); -1 from 360 on, for NaN and for the infinities, where it names none.
+int SignOfLongitude(double lon);
 
 // Longitude text: degrees within the sign, "° ", minutes, "' ", seconds, "\" ",
 // sign code; minutes and seconds truncated; a negative angle is written as its
 // magnitude; 360 and above give an empty sign code. NaN and the infinities read as
 // 360 does: "0° 0' 0\" " with the empty sign code.
 std::string FormatLongitude(double lon);
+
+// The parts a longitude text shows: whole degrees within the sign, whole minutes,
+// whole seconds and the sign's index (SignOfLongitude).
+struct LongitudeParts {
+  double Degrees = 0.0;
+  double Minutes = 0.0;
+  double Seconds = 0.0;
+  int Sign = -1;
+};
+LongitudeParts SplitLongitude(double lon);
 
 // Ayanamsa correction in degrees (negative) for t Julian centuries from J2000.0.
 double AyanamsaJ2000(double t);
@@ -81,12 +95,6 @@ double ReduceBelow(double value, double period, bool inclusive);
 double RaiseAboveZero(double value, double period);
 // The text without its leading and trailing blanks (other white space is kept).
 std::string_view TrimBlanks(std::string_view text);
-// Marks the upper halves of the processor's wide vector registers as clean. Code
-// elsewhere in the process (the windowing libraries) can leave them marked in use,
-// and then every plain floating-point instruction of the calculators waits on
-// them, several times slower. Each calculator calls this first; it changes no
-// value. Nothing happens on a processor without those registers.
-void ClearUpperVectorState();
 }  // namespace detail
 
 }  // namespace astro

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <ctime>
+#include <utility>
 
 #include "astro/modEphemeris_WesternHelpers.h"
 
@@ -76,11 +77,9 @@ std::string LordsText(int lord, int sub, int subsub) {
   return text;
 }
 
-// The Julian day number of the present local date.
-double TodayJD() {
-  using namespace std::chrono;
-  const local_seconds now = PresentLocalTime ? PresentLocalTime() : SystemLocalTime();
-  const year_month_day date{floor<days>(now)};
+// The Julian day number of a date.
+double DayJD(std::chrono::local_days day) {
+  const std::chrono::year_month_day date{day};
   return JulianDayNumber(static_cast<int>(static_cast<unsigned>(date.month())),
                          static_cast<int>(static_cast<unsigned>(date.day())),
                          static_cast<int>(date.year()));
@@ -97,6 +96,10 @@ std::chrono::local_seconds SystemLocalTime() {
   if (localtime_r(&now, &parts) == nullptr) return local_seconds{seconds{now}};
   const local_days date{year{parts.tm_year + 1900} / (parts.tm_mon + 1) / parts.tm_mday};
   return date + hours{parts.tm_hour} + minutes{parts.tm_min} + seconds{parts.tm_sec};
+}
+
+std::chrono::local_days PresentLocalDate() {
+  return std::chrono::floor<std::chrono::days>(PresentLocalTime ? PresentLocalTime() : SystemLocalTime());
 }
 
 std::string_view DashaLordCode(int lord) {
@@ -174,22 +177,21 @@ std::string DashaBalance(double end, int lord, double topoEnd, int topoLord) {
   return text;
 }
 
-void CalcNakshatraAndDasha(double longitude, double topoLongitude, double birthJD) {
-  const DashaAtBirth geo = DashaBirthSection(longitude, birthJD);
-  MoonNakshatra = geo.Nakshatra;
-  MoonDashaLords = geo.Lords;
-  NextDashaText = geo.NextText;
-
-  const DashaAtBirth topo = DashaBirthSection(topoLongitude, birthJD);
-  TopoMoonNakshatra = topo.Nakshatra;
-  TopoDashaLords = topo.Lords;
-  TopoNextDashaText = topo.NextText;
-
-  DashaBalanceText = DashaBalance(geo.End, geo.Lord, topo.End, topo.Lord);
-
-  const double today = TodayJD();
-  RunningDashaText = RunningDasha(today - geo.End, geo.Next);
-  TopoRunningDashaText = RunningDasha(today - topo.End, topo.Next);
+DashaTexts DashaOf(double longitude, double topoLongitude, double birthJD, std::chrono::local_days today) {
+  DashaAtBirth geo = DashaBirthSection(longitude, birthJD);
+  DashaAtBirth topo = DashaBirthSection(topoLongitude, birthJD);
+  const double todayJD = DayJD(today);
+  DashaTexts texts;
+  texts.DashaBalanceText = DashaBalance(geo.End, geo.Lord, topo.End, topo.Lord);
+  texts.RunningDashaText = RunningDasha(todayJD - geo.End, geo.Next);
+  texts.TopoRunningDashaText = RunningDasha(todayJD - topo.End, topo.Next);
+  texts.MoonNakshatra = std::move(geo.Nakshatra);
+  texts.MoonDashaLords = std::move(geo.Lords);
+  texts.NextDashaText = std::move(geo.NextText);
+  texts.TopoMoonNakshatra = std::move(topo.Nakshatra);
+  texts.TopoDashaLords = std::move(topo.Lords);
+  texts.TopoNextDashaText = std::move(topo.NextText);
+  return texts;
 }
 
 }  // namespace astro

@@ -39,7 +39,11 @@ using LocalClock = std::function<std::chrono::local_seconds()>;
 std::chrono::local_seconds SystemLocalTime();
 inline LocalClock PresentLocalTime = SystemLocalTime;
 
-// Texts of the nakshatra and dasha section, overwritten by every chart run.
+// The date of PresentLocalTime (of the system clock when it is empty).
+std::chrono::local_days PresentLocalDate();
+
+// Texts of the nakshatra and dasha section, overwritten by every chart run
+// (CalcMoonAndDasha).
 inline std::string MoonNakshatra;
 inline std::string TopoMoonNakshatra;
 inline std::string MoonDashaLords;
@@ -79,7 +83,21 @@ DashaAtBirth DashaBirthSection(double longitude, double birthJD);
 // of the end of the birth mahadasha.
 std::string DashaBalance(double end, int lord, double topoEnd, int topoLord);
 
-// Fills every dasha text from the geocentric and topocentric Moon longitudes.
-void CalcNakshatraAndDasha(double longitude, double topoLongitude, double birthJD);
+// Every text of the nakshatra and dasha section, named as the shared texts.
+struct DashaTexts {
+  std::string MoonNakshatra;
+  std::string TopoMoonNakshatra;
+  std::string MoonDashaLords;
+  std::string TopoDashaLords;
+  std::string NextDashaText;
+  std::string TopoNextDashaText;
+  std::string DashaBalanceText;
+  std::string RunningDashaText;
+  std::string TopoRunningDashaText;
+};
+
+// The section from the geocentric and topocentric Moon longitudes (degrees), the
+// birth's Julian day and the present date the running periods are told for.
+DashaTexts DashaOf(double longitude, double topoLongitude, double birthJD, std::chrono::local_days today);
 
 }  // namespace astro

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "astro/Shared.h"
 #include "astro/modEphemeris_WesternHelpers.h"
@@ -78,8 +79,7 @@ constexpr double kAxisRatio = 0.996647;
 
 // Time and place: zone, longitude, latitude, universal time, the birth date's
 // Julian day, sidereal time, T and the obliquity.
-void TimeAndPlace(MoonWorkingValues& w) {
-  const BirthRecordData& r = BirthRecord;
+void TimeAndPlace(const BirthRecordData& r, MoonWorkingValues& w) {
   w.zone = r.TzHours + r.TzMinutes / 60.0;
   w.lon = r.LongDegree + r.LongMinute / 60.0;
   if (r.IsEast) w.lon = -w.lon;
@@ -109,12 +109,12 @@ void MeanElements(MoonWorkingValues& w) {
   w.E = 1.0 - 0.002516 * T - 0.0000074 * T * T;
 }
 
-// Moves the geocentric position to the birth place at sea level and leaves the
-// topocentric longitude in EclipticLongitude.
-void Topocentric(MoonWorkingValues& w) {
-  EclipticToEquatorial(w.Lambda, w.Beta, w.Obliquity);
-  const double alpha = EquatorialRA;
-  const double delta = EquatorialDec * DegToRad;
+// Moves the geocentric position to the birth place at sea level and returns the
+// topocentric longitude.
+double Topocentric(MoonWorkingValues& w) {
+  const EquatorialPosition geocentric = EclipticToEquatorial(w.Lambda, w.Beta, w.Obliquity);
+  const double alpha = geocentric.RA;
+  const double delta = geocentric.Dec * DegToRad;
 
   w.Theta = detail::RaiseAboveZero(w.gst - w.lon / 15.0, 24.0);
   w.Theta = detail::ReduceBelow(w.Theta, 24.0, false);
@@ -125,7 +125,6 @@ void Topocentric(MoonWorkingValues& w) {
   const double deltaShift =
       ATan2(std::cos(u) * std::sin(hRad), w.Rho * std::cos(delta) - std::cos(u) * std::cos(hRad)) * RadToDeg;
   const double alphaTopo = alpha - deltaShift / 15.0;
-  EquatorialRA = alphaTopo;
 
   const double numerator = std::cos((H + deltaShift) * DegToRad) *
                            (w.Rho * std::sin(delta) - kAxisRatio * std::sin(u));
@@ -133,26 +132,16 @@ void Topocentric(MoonWorkingValues& w) {
   // A zero over zero has no direction; the declination is then taken as 0 rather
   // than carrying a non-number into the longitude and the dasha dates.
   const double quotient = (numerator == 0.0 && denominator == 0.0) ? 0.0 : numerator / denominator;
-  EquatorialDec = std::atan(quotient) * RadToDeg;
-  EquatorialToEcliptic(alphaTopo, EquatorialDec, w.Obliquity);
+  const double deltaTopo = std::atan(quotient) * RadToDeg;
+  return EquatorialToEcliptic(alphaTopo, deltaTopo, w.Obliquity);
 }
 
 }  // namespace
 
-std::string RashiFromLongitudeText(const std::string& text) {
-  const std::string_view trimmed = detail::TrimBlanks(text);
-  if (trimmed.size() < 3) return {};
-  const std::string_view code = trimmed.substr(trimmed.size() - 3);
-  for (std::size_t k = 0; k < SignNames.size(); ++k) {
-    if (SignCodes[k] == code) return std::string(SignNames[k]);
-  }
-  return {};
-}
-
-void CalcMoonAndDasha() {
-  detail::ClearUpperVectorState();
-  MoonWorkingValues& w = MoonWork;
-  TimeAndPlace(w);
+MoonResult MoonOf(const BirthRecordData& birth) {
+  MoonResult result;
+  MoonWorkingValues& w = result.Values;
+  TimeAndPlace(birth, w);
   MeanElements(w);
 
   double lambda = w.LPrime + SeriesSum(kLongitudeTerms, w, Sin);
@@ -163,24 +152,37 @@ void CalcMoonAndDasha() {
   w.Parallax = 0.950724 + SeriesSum(kParallaxTerms, w, Cos);
   w.Rho = 1.0 / std::sin(w.Parallax * DegToRad);
 
-  Topocentric(w);
+  const double topocentric = Topocentric(w);
 
   w.Lambda += w.Ayanamsa;
   if (w.Lambda < 0) w.Lambda += 360.0;
-  MoonLongitudeText = FormatLongitude(w.Lambda);
+  result.LongitudeText = FormatLongitude(w.Lambda);
 
-  w.TopoLambda = EclipticLongitude + w.Ayanamsa;
+  w.TopoLambda = topocentric + w.Ayanamsa;
   if (w.TopoLambda < 0) w.TopoLambda += 360.0;
-  TopoMoonLongitudeText = FormatLongitude(w.TopoLambda);
+  result.TopoLongitudeText = FormatLongitude(w.TopoLambda);
 
-  CalcNakshatraAndDasha(w.Lambda, w.TopoLambda, w.BirthJD);
-
-  UpdateRashiName();
+  const int sign = SignOfLongitude(w.Lambda);
+  if (sign >= 0) result.Rashi = SignNames[static_cast<std::size_t>(sign)];
+  return result;
 }
 
-void UpdateRashiName() {
-  const std::string rashi = RashiFromLongitudeText(MoonLongitudeText);
-  if (!rashi.empty()) RashiName = rashi;
+void CalcMoonAndDasha() {
+  MoonResult& moon = LastResults.Moon.emplace(MoonOf(BirthRecord));
+  MoonLongitudeText = moon.LongitudeText;
+  TopoMoonLongitudeText = moon.TopoLongitudeText;
+  if (!moon.Rashi.empty()) RashiName = moon.Rashi;
+
+  DashaTexts dasha = DashaOf(moon.Values.Lambda, moon.Values.TopoLambda, moon.Values.BirthJD, PresentLocalDate());
+  MoonNakshatra = std::move(dasha.MoonNakshatra);
+  TopoMoonNakshatra = std::move(dasha.TopoMoonNakshatra);
+  MoonDashaLords = std::move(dasha.MoonDashaLords);
+  TopoDashaLords = std::move(dasha.TopoDashaLords);
+  NextDashaText = std::move(dasha.NextDashaText);
+  TopoNextDashaText = std::move(dasha.TopoNextDashaText);
+  DashaBalanceText = std::move(dasha.DashaBalanceText);
+  RunningDashaText = std::move(dasha.RunningDashaText);
+  TopoRunningDashaText = std::move(dasha.TopoRunningDashaText);
 }
 
 }  // namespace astro

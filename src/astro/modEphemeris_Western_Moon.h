@@ -5,11 +5,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace astro {
 
-// Working values of the last Moon run (degrees and hours unless stated); kept
-// until the next chart run overwrites them.
+struct BirthRecordData;
+
+// The numbers of one Moon computation (degrees and hours unless stated).
 struct MoonWorkingValues {
   double zone = 0.0;       // zone amount in hours, after the daylight-saving hour
   double lon = 0.0;        // geographic longitude, East negative
@@ -34,21 +36,28 @@ struct MoonWorkingValues {
   double Theta = 0.0;      // local sidereal time in hours
   double TopoLambda = 0.0; // topocentric longitude
 };
-inline MoonWorkingValues MoonWork;
 
-// Geocentric and topocentric Moon longitudes as longitude texts.
+// The Moon of one birth: its numbers, its two longitudes as texts and its sign.
+struct MoonResult {
+  MoonWorkingValues Values;
+  std::string LongitudeText;      // geocentric, Values.Lambda
+  std::string TopoLongitudeText;  // topocentric, Values.TopoLambda
+  // Full English name of the geocentric longitude's sign; empty when the text
+  // names no sign (a longitude of exactly 360).
+  std::string_view Rashi;
+};
+
+// The Moon for a birth record.
+MoonResult MoonOf(const BirthRecordData& birth);
+
+// Geocentric and topocentric Moon longitudes of the last chart run as longitude texts.
 inline std::string MoonLongitudeText;
 inline std::string TopoMoonLongitudeText;
 
-// Computes the Moon, its sign (RashiName) and the dasha texts for BirthRecord.
+// Computes the Moon of BirthRecord with the dasha section for the present date,
+// into MoonLongitudeText, TopoMoonLongitudeText, RashiName (kept as it was when
+// the Moon's text names no sign) and the dasha texts; keeps the result in
+// LastResults.Moon.
 void CalcMoonAndDasha();
-
-// The full sign name whose three-letter code ends the longitude text (blanks
-// around it ignored), or empty when the text ends with no sign code.
-std::string RashiFromLongitudeText(const std::string& text);
-
-// Sets RashiName from MoonLongitudeText; a text with no sign code (a longitude
-// of exactly 360) leaves the previous sign in place.
-void UpdateRashiName();
 
 }  // namespace astro

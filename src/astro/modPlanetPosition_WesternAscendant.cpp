@@ -39,11 +39,6 @@ std::string FormatSignedDMS(double& angle) {
   return text;
 }
 
-std::string FormatLongitudeInPlace(double& angle) {
-  angle = std::fabs(angle);
-  return FormatLongitude(angle);
-}
-
 std::array<double, 25> HousePoints(double ascendant, double midheaven) {
   std::array<double, 25> points{};
   // Midheaven to ascendant: houses 10 to 12, not normalised.
@@ -69,10 +64,9 @@ std::array<double, 25> HousePoints(double ascendant, double midheaven) {
   return points;
 }
 
-void CalcAscendant() {
-  detail::ClearUpperVectorState();
-  const BirthRecordData& b = BirthRecord;
-  AscendantWorkingValues& w = AscendantWork;
+AscendantResult AscendantOf(const BirthRecordData& b) {
+  AscendantResult result;
+  AscendantWorkingValues& w = result.Values;
 
   w.LocalTime = b.BirthHour + b.BirthMinute / 60.0;
   w.ZoneAmount = b.TzHours + b.TzMinutes / 60.0;
@@ -85,7 +79,6 @@ void CalcAscendant() {
   if (b.IsDST) w.ZoneAmount += w.Longitude < 0 ? 1 : -1;
 
   w.BirthJD = JulianDayNumber(b.BirthMonth, b.BirthDay, b.BirthYear);
-  w.BirthJDCopy = w.BirthJD;
 
   // The birthplace's hemisphere decides the direction, not the zone's sign; the
   // date stays as entered and the day fraction carries any overflow.
@@ -95,7 +88,7 @@ void CalcAscendant() {
   // The ayanamsha is computed and shown, then zeroed: the results are tropical.
   w.AyanamsaComputed = Ayanamsa1900(w.T);
   double shown = w.AyanamsaComputed;
-  AyanamsaText = FormatSignedDMS(shown);
+  result.AyanamsaText = FormatSignedDMS(shown);
   w.Ayanamsa = 0;
 
   double ramc = 15 * (6.6460656 + 2400.0513 * w.T + 0.0000258 * w.T * w.T + w.UT) - w.Longitude;
@@ -118,10 +111,16 @@ void CalcAscendant() {
   w.Ascendant += w.Ayanamsa;
   w.Midheaven += w.Ayanamsa;
 
-  AscendantText = FormatLongitude(NormalizeDegrees(w.Ascendant));
-  MidheavenText = FormatLongitude(NormalizeDegrees(w.Midheaven));
+  result.AscendantText = FormatLongitude(NormalizeDegrees(w.Ascendant));
+  result.MidheavenText = FormatLongitude(NormalizeDegrees(w.Midheaven));
+  return result;
+}
 
-  HousePoints(w.Ascendant, w.Midheaven);  // computed as part of the run, not kept
+void CalcAscendant() {
+  const AscendantResult& result = LastResults.Ascendant.emplace(AscendantOf(BirthRecord));
+  AscendantText = result.AscendantText;
+  MidheavenText = result.MidheavenText;
+  AyanamsaText = result.AyanamsaText;
 }
 
 }  // namespace astro

@@ -7,36 +7,44 @@
 
 namespace astro {
 
-// The ascendant as a longitude text ("24° 17' 52\" Ari"); read by the planet
-// calculator for the ascendant's position text.
-inline std::string AscendantText;
-// The midheaven as a longitude text.
-inline std::string MidheavenText;
-// The ayanamsha computed before it is zeroed, as a signed text ("-23° 51' 14\"").
-inline std::string AyanamsaText;
+struct BirthRecordData;
 
-// Working values of the last ascendant run (degrees and hours unless stated);
-// kept until the next chart run overwrites them.
+// The numbers of one ascendant computation (degrees and hours unless stated).
 struct AscendantWorkingValues {
   double LocalTime = 0.0;    // clock time in decimal hours
   double ZoneAmount = 0.0;   // unsigned zone amount, after the daylight-saving hour
   double Longitude = 0.0;    // geographic longitude, east negative
   double Latitude = 0.0;     // geographic latitude, south negative
   double BirthJD = 0.0;      // Julian Day Number of the local birth date
-  double BirthJDCopy = 0.0;
   double UT = 0.0;           // universal time, not brought into 0..24
   double T = 0.0;            // Julian centuries from JD 2415020.0
   double RAMC = 0.0;         // local sidereal time, radians
   double Obliquity = 0.0;    // radians
-  double Midheaven = 0.0;
-  double Ascendant = 0.0;
+  double Midheaven = 0.0;    // 0..360
+  double Ascendant = 0.0;    // 0..360
   double Ayanamsa = 0.0;     // always 0 after a run: every result is tropical
   double AyanamsaComputed = 0.0;
 };
-inline AscendantWorkingValues AscendantWork;
 
-// Computes the ascendant and midheaven of BirthRecord into AscendantText,
-// MidheavenText, AyanamsaText and AscendantWork.
+// The ascendant and midheaven of one birth and their texts.
+struct AscendantResult {
+  AscendantWorkingValues Values;
+  std::string AscendantText;  // longitude text of Values.Ascendant ("24° 17' 52\" Ari")
+  std::string MidheavenText;  // longitude text of Values.Midheaven
+  // The ayanamsha computed before it is zeroed, as a signed text ("-23° 51' 14\"").
+  std::string AyanamsaText;
+};
+
+// The ascendant for a birth record.
+AscendantResult AscendantOf(const BirthRecordData& birth);
+
+// The texts of the last chart run's ascendant, midheaven and ayanamsha.
+inline std::string AscendantText;
+inline std::string MidheavenText;
+inline std::string AyanamsaText;
+
+// Computes the ascendant of BirthRecord into AscendantText, MidheavenText and
+// AyanamsaText; keeps the result in LastResults.Ascendant.
 void CalcAscendant();
 
 // Adds 360 once if angle is below 0, then subtracts 360 once if above 360; writes
@@ -49,10 +57,6 @@ double Ayanamsa1900(double T);
 // Replaces angle by its absolute value and returns the signed text
 // "<sign x D>° M' S\"" (no trailing space).
 std::string FormatSignedDMS(double& angle);
-
-// FormatLongitude for callers that hand over their variable: the variable is
-// replaced by its absolute value, which is what the text shows.
-std::string FormatLongitudeInPlace(double& angle);
 
 // Porphyry house points for an ascendant and midheaven in degrees: even slots the
 // cusps of houses 1..12 (slot 0 the ascendant, slot 18 the midheaven), odd slots

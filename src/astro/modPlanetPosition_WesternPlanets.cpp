@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "astro/Shared.h"
@@ -45,7 +46,6 @@ constexpr std::array<Elements, 9> kElements{{
 }};
 
 constexpr int kEarth = 2;
-constexpr int kBodies = 9;  // body numbers 9..11 have no elements and are skipped
 
 // The Kepler iteration converges in a few steps for every eccentricity below one;
 // the bound only keeps a pathological input from spinning for ever.
@@ -57,10 +57,9 @@ struct Position {
   double X = 0.0, Y = 0.0, Z = 0.0;
 };
 
-// Heliocentric ecliptic coordinates from the elements currently in PlanetWork;
-// the Earth's own inclination and node are not used.
-Position HeliocentricPosition(bool earth) {
-  const PlanetWorkingValues& p = PlanetWork;
+// Heliocentric ecliptic coordinates from a body's elements; the Earth's own
+// inclination and node are not used.
+Position HeliocentricPosition(const OrbitalElementValues& p, bool earth) {
   const double M = NormalizeRadians(p.L - p.w);
   const double v = TrueAnomaly(M, p.e);
   const double r = p.a * (1 - p.e * p.e) / (1 + p.e * std::cos(v));
@@ -73,12 +72,8 @@ Position HeliocentricPosition(bool earth) {
           r * sinU * std::sin(p.i)};
 }
 
-// The Earth's heliocentric position at day number d; leaves the Earth's elements
-// in PlanetWork.
-Position EarthPosition(double d) {
-  OrbitalElements(kEarth, d);
-  return HeliocentricPosition(true);
-}
+// The Earth's heliocentric position at day number d.
+Position EarthPosition(double d) { return HeliocentricPosition(OrbitalElements(kEarth, d), true); }
 
 // Geocentric longitude in degrees, [0, 360), of a body at planet seen from earth.
 double LongitudeSeenFromEarth(const Position& planet, const Position& earth) {
@@ -165,25 +160,25 @@ double TrueAnomaly(double M, double e) {
   return v;
 }
 
-void OrbitalElements(int body, double d) {
-  if (body < 0 || body >= kBodies) return;
+OrbitalElementValues OrbitalElements(int body, double d) {
+  OrbitalElementValues p;
+  if (body < 0 || body >= BodyCount) return p;
   const Elements& k = kElements[static_cast<std::size_t>(body)];
   const double cy = d / 36525;
-  PlanetWorkingValues& p = PlanetWork;
   p.a = k.a0 + k.a1 * cy;
   p.e = k.e0 + k.e1 * cy;
   p.i = DegToRad * (k.i0 + k.i1 * cy / 3600);
   p.Omega = DegToRad * (k.Omega0 + k.Omega1 * cy / 3600);
   p.w = DegToRad * (k.w0 + k.w1 * cy / 3600);
   p.L = NormalizeRadians(DegToRad * (k.L0 + k.L1 * cy / 3600));
+  return p;
 }
 
-void GeocentricLongitude(int body, double d) {
-  OrbitalElements(body, d);
-  Position planet = HeliocentricPosition(false);
-  const Position earth = EarthPosition(d);
-  if (body == kEarth) planet = {};  // the Sun, seen from the Earth
-  PlanetWork.BodyLongitude = LongitudeSeenFromEarth(planet, earth);
+double GeocentricLongitude(int body, double d) {
+  if (body < 0 || body >= BodyCount) return std::numeric_limits<double>::quiet_NaN();
+  // The Sun, seen from the Earth, sits at the origin.
+  const Position planet = body == kEarth ? Position{} : HeliocentricPosition(OrbitalElements(body, d), false);
+  return LongitudeSeenFromEarth(planet, EarthPosition(d));
 }
 
 std::string ShortPositionText(const std::string& text) {
@@ -206,47 +201,60 @@ std::string ShortPositionText(const std::string& text) {
   return result;
 }
 
+std::string PositionText(double longitude) {
+  const LongitudeParts parts = SplitLongitude(longitude);
+  // Without a sign the longitude text ends oddly; it is cut as it stands.
+  if (parts.Sign < 0) return ShortPositionText(FormatLongitude(longitude));
+  // Otherwise the degrees and minutes of the longitude text, straight into the short form.
+  std::string text;
+  text.reserve(9);
+  AppendPaddedTwo(text, detail::WholeText(parts.Degrees));
+  text += ' ';
+  text += SignCodes[static_cast<std::size_t>(parts.Sign)];
+  text += ' ';
+  AppendPaddedTwo(text, detail::WholeText(parts.Minutes));
+  return text;
+}
+
+PlanetsResult PlanetsOf(const BirthRecordData& b, int zoneHours, int zoneMinutes, double moonLongitude,
+                        double ascendantLongitude) {
+  PlanetsResult result;
+  result.Universal = ToUniversal(b.BirthYear, b.BirthMonth, b.BirthDay, b.BirthHour, b.BirthMinute, zoneHours,
+                                 zoneMinutes);
+  const UniversalDateTime& ut = result.Universal;
+  result.DayNumber = DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute);
+
+  // GeocentricLongitude for every body, with the Earth's orbit solved once for all.
+  const Position earth = EarthPosition(result.DayNumber);
+  for (int body = 0; body < BodyCount; ++body) {
+    const Position planet =
+        body == kEarth ? Position{} : HeliocentricPosition(OrbitalElements(body, result.DayNumber), false);
+    result.BodyLongitudes[static_cast<std::size_t>(body)] = LongitudeSeenFromEarth(planet, earth);
+  }
+
+  // The chart's slots: the Sun (body 2), the Moon, Mercury, Venus, Mars to Saturn,
+  // the ascendant.
+  const std::array<double, BodyCount>& body = result.BodyLongitudes;
+  result.Longitudes = {body[2], moonLongitude, body[0], body[1], body[3], body[4], body[5], ascendantLongitude, 0.0};
+  for (std::size_t slot = 0; slot < 8; ++slot) result.Positions[slot] = PositionText(result.Longitudes[slot]);
+  return result;
+}
+
 void CalcPlanetPositions() {
-  detail::ClearUpperVectorState();
   static constexpr std::array<const char*, 8> kNames{"Sun", "Moon", "Mercury", "Venus",
                                                      "Mars", "Jupiter", "Saturn", "Asc"};
   for (std::size_t slot = 0; slot < kNames.size(); ++slot) PositionNames[slot] = kNames[slot];
 
   // Universal time: the zone's own signed amounts; the daylight-saving tick and the
   // birthplace play no part here.
-  const BirthRecordData& b = BirthRecord;
-  const UniversalDateTime ut = ToUniversal(b.BirthYear, b.BirthMonth, b.BirthDay, b.BirthHour, b.BirthMinute,
-                                           ZoneAmount(TzHoursText), ZoneAmount(TzMinutesText));
-  PlanetWorkingValues& p = PlanetWork;
-  p.Year = ut.Year;
-  p.Month = ut.Month;
-  p.Day = ut.Day;
-  p.Hour = ut.Hour;
-  p.Minute = ut.Minute;
-  p.DayNumber = DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute);
-
-  // GeocentricLongitude for every body, with the Earth's orbit solved once for all
-  // of them; PlanetWork is left with the Earth's elements, as after that call.
-  const Position earth = EarthPosition(p.DayNumber);
-  for (int body = 0; body < kBodies; ++body) {
-    Position planet;  // the Sun sits at the origin
-    if (body != kEarth) {
-      OrbitalElements(body, p.DayNumber);
-      planet = HeliocentricPosition(false);
-    }
-    p.BodyLongitude = LongitudeSeenFromEarth(planet, earth);
-    BodyLongitudeText[static_cast<std::size_t>(body)] = FormatLongitudeInPlace(p.BodyLongitude);
-  }
-  OrbitalElements(kEarth, p.DayNumber);
-
-  PlanetPositions[0] = ShortPositionText(BodyLongitudeText[2]);
-  PlanetPositions[1] = ShortPositionText(MoonLongitudeText);
-  PlanetPositions[2] = ShortPositionText(BodyLongitudeText[0]);
-  PlanetPositions[3] = ShortPositionText(BodyLongitudeText[1]);
-  PlanetPositions[4] = ShortPositionText(BodyLongitudeText[3]);
-  PlanetPositions[5] = ShortPositionText(BodyLongitudeText[4]);
-  PlanetPositions[6] = ShortPositionText(BodyLongitudeText[5]);
-  PlanetPositions[7] = ShortPositionText(AscendantText);
+  const std::optional<MoonResult>& moon = LastResults.Moon;
+  const std::optional<AscendantResult>& ascendant = LastResults.Ascendant;
+  const PlanetsResult& result = LastResults.Planets.emplace(
+      PlanetsOf(BirthRecord, ZoneAmount(TzHoursText), ZoneAmount(TzMinutesText), moon ? moon->Values.Lambda : 0.0,
+                ascendant ? ascendant->Values.Ascendant : 0.0));
+  for (std::size_t slot = 0; slot < 8; ++slot) PlanetPositions[slot] = result.Positions[slot];
+  if (!moon) PlanetPositions[1].clear();
+  if (!ascendant) PlanetPositions[7].clear();
 }
 
 }  // namespace astro

@@ -11,30 +11,38 @@ namespace astro {
 // Convergence bound of the Kepler iteration.
 inline constexpr double KeplerTolerance = 1E-12;
 
-// Working values of the last planet run; kept until the next chart run.
-struct PlanetWorkingValues {
-  // Elements of the body last asked for: a (AU), e, and the angles i, Omega, w
-  // (longitude of perihelion) and L (mean longitude) in radians.
-  double a = 0.0, e = 0.0, i = 0.0, Omega = 0.0, w = 0.0, L = 0.0;
-  double BodyLongitude = 0.0;  // geocentric longitude of the body last computed, degrees
-  // Universal date and time of the birth and its day number from J2000.0.
-  int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0;
-  double DayNumber = 0.0;
-};
-inline PlanetWorkingValues PlanetWork;
-
-// Longitude texts of body numbers 0..8 (Mercury, Venus, Sun, Mars, Jupiter,
-// Saturn, Uranus, Neptune, Pluto); slots 9..12 stay empty.
-inline std::array<std::string, 13> BodyLongitudeText;
-
-// Fills PositionNames and PlanetPositions (Sun, Moon, Mercury..Saturn, ascendant)
-// for BirthRecord, TzHoursText and TzMinutesText, MoonLongitudeText and
-// AscendantText.
-void CalcPlanetPositions();
+struct BirthRecordData;
 
 struct UniversalDateTime {
-  int Year, Month, Day, Hour, Minute;
+  int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0;
 };
+
+// Body numbers 0..8: Mercury, Venus, the Earth (whose opposite is the Sun),
+// Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.
+inline constexpr int BodyCount = 9;
+
+// The chart's positions of one birth: slots 0..7 the Sun, the Moon, Mercury to
+// Saturn and the ascendant, as in PositionNames; slot 8 stays empty.
+struct PlanetsResult {
+  UniversalDateTime Universal;  // the birth moment in universal time
+  double DayNumber = 0.0;       // its days from J2000.0
+  // Geocentric longitudes of body numbers 0..8 in degrees, [0, 360); slot 2 the Sun.
+  std::array<double, BodyCount> BodyLongitudes{};
+  std::array<double, 9> Longitudes{};     // degrees, by chart slot; slot 8 is 0
+  std::array<std::string, 9> Positions;   // position texts ("05 Ari 07"), by chart slot
+};
+
+// The positions for a birth record's local date and clock time, the zone's signed
+// hour and minute amounts (no daylight-saving hour, no birthplace), and the Moon's
+// and the ascendant's longitudes in degrees.
+PlanetsResult PlanetsOf(const BirthRecordData& birth, int zoneHours, int zoneMinutes, double moonLongitude,
+                        double ascendantLongitude);
+
+// Fills PositionNames and PlanetPositions for BirthRecord, TzHoursText and
+// TzMinutesText, and the Moon and ascendant of the last CalcMoonAndDasha and
+// CalcAscendant (their slots stay empty before either has run); keeps the result
+// in LastResults.Planets.
+void CalcPlanetPositions();
 // The local date and clock time plus the zone's signed hour and minute amounts,
 // with the date moving across day, month and year boundaries as needed. A moment
 // before the year -32767 or after 32767 comes back as the first minute of that
@@ -49,12 +57,18 @@ int ZoneAmount(const std::string& text);
 // throughout, so any int arguments give a finite number.
 double DayNumberJ2000(int year, int month, int day, int hour, int minute);
 
-// Sets the geocentric longitude (degrees, [0, 360)) of body number `body` at day
-// number d into PlanetWork.BodyLongitude. Body 2 is the Sun seen from the Earth.
-void GeocentricLongitude(int body, double d);
+// The geocentric longitude (degrees, [0, 360)) of body number 0..8 at day number
+// d; body 2 is the Sun seen from the Earth. NaN for any other number.
+double GeocentricLongitude(int body, double d);
 
-// Sets PlanetWork's six elements for bodies 0..8; any other number changes nothing.
-void OrbitalElements(int body, double d);
+// Orbital elements of one body: a (AU), e, and the angles i, Omega, w (longitude
+// of perihelion) and L (mean longitude) in radians.
+struct OrbitalElementValues {
+  double a = 0.0, e = 0.0, i = 0.0, Omega = 0.0, w = 0.0, L = 0.0;
+};
+
+// The elements of body number 0..8 at day number d; all zero for any other number.
+OrbitalElementValues OrbitalElements(int body, double d);
 
 // True anomaly in radians, [0, 2 pi), from mean anomaly M (radians) and eccentricity.
 double TrueAnomaly(double M, double e);
@@ -68,5 +82,8 @@ double FixToZero(double x);
 // "05 Ari 07" from a longitude text "5° 7' 59\" Ari"; the empty text when the
 // text holds no "°" followed by "'".
 std::string ShortPositionText(const std::string& text);
+
+// The position text of a longitude in degrees: ShortPositionText of its longitude text.
+std::string PositionText(double longitude);
 
 }  // namespace astro

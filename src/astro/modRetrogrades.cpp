@@ -179,29 +179,27 @@ bool IsRetrograde(RetroDateTime date, std::string_view planet) {
   return false;
 }
 
+RetrogradeMarks RetrogradesOf(const BirthRecordData& b) {
+  RetrogradeMarks marks{};
+  // Numbers outside a field's range are checked first: a calendar field built from
+  // them would wrap.
+  const bool inRange = b.BirthMonth >= 1 && b.BirthMonth <= 12 && b.BirthDay >= 1 && b.BirthDay <= 31 &&
+                       b.BirthHour >= 0 && b.BirthHour <= 23 && b.BirthMinute >= 0 && b.BirthMinute <= 59;
+  if (!inRange) return marks;
+  const year_month_day date{year{b.BirthYear}, month{unsigned(b.BirthMonth)}, day{unsigned(b.BirthDay)}};
+  if (!date.ok()) return marks;
+  const int dayNumber = DayNumber(local_days{date} + hours{b.BirthHour} + minutes{b.BirthMinute});
+  auto& tables = Tables();
+  for (std::size_t k = 0; k < tables.size(); ++k) marks[k] = RetrogradeOn(tables[k], dayNumber);
+  return marks;
+}
+
 void MarkRetrogrades() {
-  const std::array<std::int16_t, 5> birth = {BirthRecord.BirthMonth, BirthRecord.BirthDay, BirthRecord.BirthYear,
-                                             BirthRecord.BirthHour, BirthRecord.BirthMinute};
-  // The birth's local date and clock time as entered: no zone or daylight-saving hour.
-  // (Numbers outside a field's range are checked first: a calendar field built from
-  // them would wrap.)
-  const bool inRange = birth[0] >= 1 && birth[0] <= 12 && birth[1] >= 1 && birth[1] <= 31 && birth[3] >= 0 &&
-                       birth[3] <= 23 && birth[4] >= 0 && birth[4] <= 59;
-  const year_month_day date{year{birth[2]}, month{inRange ? unsigned(birth[0]) : 1u},
-                            day{inRange ? unsigned(birth[1]) : 1u}};
-  const bool valid = inRange && date.ok();
-  if (valid) {
-    // The test of every planet in turn, Mercury to Pluto.
-    const int dayNumber = DayNumber(local_days{date} + hours{birth[3]} + minutes{birth[4]});
-    auto& tables = Tables();
-    for (std::size_t k = 0; k < tables.size(); ++k) RetroFlags[k] = RetrogradeOn(tables[k], dayNumber);
-  } else {
-    // A date that does not exist on the calendar lies in no period.
-    for (std::size_t k = 0; k < 8; ++k) RetroFlags[k] = false;
-  }
+  const RetrogradeMarks& marks = LastResults.Retrogrades.emplace(RetrogradesOf(BirthRecord));
+  std::copy(marks.begin(), marks.end(), RetroFlags.begin());
   for (std::size_t k = 0; k < kPlainNames.size(); ++k) PlanetNames[k] = kPlainNames[k];
   for (std::size_t k = 0; k < 5; ++k)
-    if (RetroFlags[k]) PlanetNames[k + 2] += " (R) ";
+    if (marks[k]) PlanetNames[k + 2] += " (R) ";
 }
 
 }  // namespace astro

@@ -34,8 +34,13 @@ inline std::array<std::string, 151> NeptuneRetroEnd;
 inline std::array<std::string, 152> PlutoRetroStart;
 inline std::array<std::string, 152> PlutoRetroEnd;
 
+struct BirthRecordData;
+
 // Answers of the last MarkRetrogrades: 0 Mercury .. 7 Pluto; slot 8 is never written.
 inline std::array<bool, 9> RetroFlags{};
+
+// Whether each of Mercury .. Pluto (0..7) is retrograde at a birth.
+using RetrogradeMarks = std::array<bool, 8>;
 
 // Each loader writes its planet's fixed rows: the start rows, then the end rows.
 void LoadMercuryRetrogrades();
@@ -57,8 +62,14 @@ bool IsRetrograde(RetroDateTime date, std::string_view planet);
 // rounded and the field kept; a field that is no number gives 0 and is kept.
 std::int16_t MonthNumber(std::string& field);
 
-// Tests the birth date of BirthRecord against all eight tables into RetroFlags and
-// writes PlanetNames 0..6 afresh, with " (R) " behind a retrograde Mercury..Saturn.
+// The birth's local date as entered (no zone, no daylight-saving hour, the time of
+// day never matters) tested against all eight tables; a date that is not on the
+// calendar lies in no period.
+RetrogradeMarks RetrogradesOf(const BirthRecordData& birth);
+
+// Tests BirthRecord into RetroFlags and writes PlanetNames 0..6 afresh, with
+// " (R) " behind a retrograde Mercury..Saturn; keeps the answers in
+// LastResults.Retrogrades.
 void MarkRetrogrades();
 
 }  // namespace astro

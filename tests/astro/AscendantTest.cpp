@@ -6,44 +6,23 @@
 
 #include "astro/Astro.h"
 #include "astro/modPlanetPosition_WesternAscendant.h"
+#include "TestBirths.h"
 
 using namespace astro;
+
+using astro_test::Record;
 
 namespace {
 
 const std::string Deg = "\u00B0";
 
-BirthRecordData Birth(int month, int day, int year, int hour, int minute, int tzHours, int tzMinutes,
-                      int longDegree, int longMinute, bool east, int latDegree, int latMinute, bool south,
-                      bool dst) {
-  BirthRecordData b;
-  b.BirthMonth = static_cast<std::int16_t>(month);
-  b.BirthDay = static_cast<std::int16_t>(day);
-  b.BirthYear = static_cast<std::int16_t>(year);
-  b.BirthHour = static_cast<std::int16_t>(hour);
-  b.BirthMinute = static_cast<std::int16_t>(minute);
-  b.TzHours = static_cast<std::int16_t>(tzHours);
-  b.TzMinutes = static_cast<std::int16_t>(tzMinutes);
-  b.LongDegree = static_cast<std::int16_t>(longDegree);
-  b.LongMinute = static_cast<std::int16_t>(longMinute);
-  b.IsEast = east;
-  b.LatDegree = static_cast<std::int16_t>(latDegree);
-  b.LatMinute = static_cast<std::int16_t>(latMinute);
-  b.IsSouth = south;
-  b.IsDST = dst;
-  return b;
-}
 
-void RunAscendant(const BirthRecordData& b) {
-  BirthRecord = b;
-  CalcAscendant();
-}
 
 }  // namespace
 
-TEST(CalcAscendant, Greenwich1January2000Noon) {
-  RunAscendant(Birth(1, 1, 2000, 12, 0, 0, 0, 0, 0, false, 51, 30, false, false));
-  const auto& w = AscendantWork;
+TEST(AscendantOf, Greenwich1January2000Noon) {
+  const AscendantResult r = AscendantOf(Record(1, 1, 2000, 12, 0, 0, 0, 0, 0, false, 51, 30, false, false));
+  const auto& w = r.Values;
   EXPECT_EQ(w.BirthJD, 2451545.0);
   EXPECT_EQ(w.UT, 12.0);
   EXPECT_EQ(w.T, 1.0);
@@ -53,68 +32,71 @@ TEST(CalcAscendant, Greenwich1January2000Noon) {
   EXPECT_NEAR(w.Ascendant, 24.2979, 5e-5);
   EXPECT_NEAR(w.AyanamsaComputed, -23.854, 5e-4);
   EXPECT_EQ(w.Ayanamsa, 0.0);
-  EXPECT_EQ(MidheavenText, "9" + Deg + " 36' 52\" Cap");
-  EXPECT_EQ(AscendantText, "24" + Deg + " 17' 52\" Ari");
-  EXPECT_EQ(AyanamsaText, "-23" + Deg + " 51' 14\"");
+  EXPECT_EQ(r.MidheavenText, "9" + Deg + " 36' 52\" Cap");
+  EXPECT_EQ(r.AscendantText, "24" + Deg + " 17' 52\" Ari");
+  EXPECT_EQ(r.AyanamsaText, "-23" + Deg + " 51' 14\"");
 }
 
-TEST(CalcAscendant, NewYork4July1976WithDaylightSaving) {
-  RunAscendant(Birth(7, 4, 1976, 9, 30, 5, 0, 74, 0, false, 40, 43, false, true));
-  const auto& w = AscendantWork;
+TEST(AscendantOf, NewYork4July1976WithDaylightSaving) {
+  const AscendantResult r = AscendantOf(Record(7, 4, 1976, 9, 30, 5, 0, 74, 0, false, 40, 43, false, true));
+  const auto& w = r.Values;
   EXPECT_EQ(w.ZoneAmount, 4.0);
   EXPECT_EQ(w.UT, 13.5);
   EXPECT_NEAR(w.RAMC * RadToDeg, 51.1824, 5e-5);
   EXPECT_NEAR(w.Midheaven, 53.5682, 5e-5);
   EXPECT_NEAR(w.Ascendant, 149.3356, 5e-5);
-  EXPECT_EQ(AscendantText, "29" + Deg + " 20' 8\" Leo");
+  EXPECT_EQ(r.AscendantText, "29" + Deg + " 20' 8\" Leo");
 }
 
-TEST(CalcAscendant, UniversalTimeFollowsTheBirthplaceHemisphere) {
-  // East: zone subtracted; daylight saving makes the zone one hour larger.
-  RunAscendant(Birth(6, 1, 1980, 12, 0, 1, 0, 10, 0, true, 50, 0, false, false));
-  EXPECT_EQ(AscendantWork.Longitude, -10.0);
-  EXPECT_EQ(AscendantWork.UT, 11.0);
-  RunAscendant(Birth(6, 1, 1980, 12, 0, 1, 0, 10, 0, true, 50, 0, false, true));
-  EXPECT_EQ(AscendantWork.ZoneAmount, 2.0);
-  EXPECT_EQ(AscendantWork.UT, 10.0);
-  // West: zone added; daylight saving makes it one hour smaller.
-  RunAscendant(Birth(6, 1, 1980, 12, 0, 5, 30, 80, 0, false, 30, 0, false, false));
-  EXPECT_EQ(AscendantWork.UT, 17.5);
-  RunAscendant(Birth(6, 1, 1980, 12, 0, 5, 30, 80, 0, false, 30, 0, false, true));
-  EXPECT_EQ(AscendantWork.UT, 16.5);
-  // A zone on the other side of Greenwich than the birthplace: the place decides.
-  RunAscendant(Birth(6, 1, 1980, 12, 0, 5, 0, 10, 0, true, 50, 0, false, false));
-  EXPECT_EQ(AscendantWork.UT, 7.0);
-  // South latitude is negative.
-  RunAscendant(Birth(6, 1, 1980, 12, 0, 5, 0, 10, 30, true, 33, 30, true, false));
-  EXPECT_EQ(AscendantWork.Latitude, -33.5);
-  EXPECT_EQ(AscendantWork.Longitude, -10.5);
+// Universal time follows the birthplace's hemisphere, not the zone's sign; daylight
+// saving always moves it one hour earlier.
+TEST(AscendantOf, UniversalTimeFollowsTheBirthplaceHemisphere) {
+  struct Case {
+    const char* what;
+    BirthRecordData birth;
+    double zone, ut, longitude, latitude;
+  };
+  const Case cases[] = {
+      {"east: zone subtracted", Record(6, 1, 1980, 12, 0, 1, 0, 10, 0, true, 50, 0, false, false), 1, 11, -10, 50},
+      {"east, daylight saving: zone one hour larger", Record(6, 1, 1980, 12, 0, 1, 0, 10, 0, true, 50, 0, false, true),
+       2, 10, -10, 50},
+      {"west: zone added", Record(6, 1, 1980, 12, 0, 5, 30, 80, 0, false, 30, 0, false, false), 5.5, 17.5, 80, 30},
+      {"west, daylight saving: zone one hour smaller", Record(6, 1, 1980, 12, 0, 5, 30, 80, 0, false, 30, 0, false, true),
+       4.5, 16.5, 80, 30},
+      {"zone across Greenwich: the place decides", Record(6, 1, 1980, 12, 0, 5, 0, 10, 0, true, 50, 0, false, false), 5,
+       7, -10, 50},
+      {"south is negative", Record(6, 1, 1980, 12, 0, 5, 0, 10, 30, true, 33, 30, true, false), 5, 7, -10.5, -33.5},
+      // Longitude 0 with East ticked is not below 0: it counts as west.
+      {"zero east counts as west", Record(3, 15, 1990, 12, 0, 1, 0, 0, 0, true, 51, 0, false, false), 1, 13, 0, 51},
+      {"zero east with daylight saving", Record(3, 15, 1990, 12, 0, 1, 0, 0, 0, true, 51, 0, false, true), 0, 12, 0, 51},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const AscendantWorkingValues w = AscendantOf(c.birth).Values;
+    EXPECT_EQ(w.ZoneAmount, c.zone);
+    EXPECT_EQ(w.UT, c.ut);
+    EXPECT_EQ(w.Longitude, c.longitude);
+    EXPECT_EQ(w.Latitude, c.latitude);
+  }
 }
 
-TEST(CalcAscendant, LongitudeZeroWithEastTickedCountsAsWest) {
-  RunAscendant(Birth(3, 15, 1990, 12, 0, 1, 0, 0, 0, true, 51, 0, false, false));
-  EXPECT_EQ(AscendantWork.UT, 13.0);
-  RunAscendant(Birth(3, 15, 1990, 12, 0, 1, 0, 0, 0, true, 51, 0, false, true));
-  EXPECT_EQ(AscendantWork.ZoneAmount, 0.0);
-  EXPECT_EQ(AscendantWork.UT, 12.0);
+TEST(AscendantOf, UniversalTimeBelowZeroKeepsTheDate) {
+  const AscendantWorkingValues w = AscendantOf(Record(8, 15, 1947, 0, 30, 5, 30, 77, 0, true, 28, 0, false, false)).Values;
+  EXPECT_EQ(w.UT, -5.0);
+  EXPECT_EQ(w.BirthJD, JulianDayNumber(8, 15, 1947));
+  EXPECT_DOUBLE_EQ(w.T, (w.BirthJD - 2415020 - 5.0 / 24 - 0.5) / 36525);
+  EXPECT_LT(w.T * 36525 + 2415020, w.BirthJD - 0.5);  // previous day
 }
 
-TEST(CalcAscendant, UniversalTimeBelowZeroKeepsTheDate) {
-  RunAscendant(Birth(8, 15, 1947, 0, 30, 5, 30, 77, 0, true, 28, 0, false, false));
-  EXPECT_EQ(AscendantWork.UT, -5.0);
-  EXPECT_EQ(AscendantWork.BirthJD, JulianDayNumber(8, 15, 1947));
-  EXPECT_DOUBLE_EQ(AscendantWork.T, (AscendantWork.BirthJD - 2415020 - 5.0 / 24 - 0.5) / 36525);
-  EXPECT_LT(AscendantWork.T * 36525 + 2415020, AscendantWork.BirthJD - 0.5);  // previous day
-}
-
-TEST(CalcAscendant, ResultsAreAlwaysWithinTheCircle) {
+TEST(AscendantOf, ResultsAreAlwaysWithinTheCircle) {
   for (int hour = 0; hour < 24; hour += 1)
     for (int lat : {-66, -40, 0, 23, 51, 66}) {
-      RunAscendant(Birth(11, 2, 1965, hour, 17, 3, 0, 45, 0, hour % 2 == 0, std::abs(lat), 0, lat < 0, false));
-      EXPECT_GE(AscendantWork.Ascendant, 0.0);
-      EXPECT_LT(AscendantWork.Ascendant, 360.0);
-      EXPECT_EQ(AscendantText.substr(AscendantText.size() - 4, 1), " ") << AscendantText;
-      EXPECT_NE(AscendantText.back(), ' ');  // a sign code is always present
+      const AscendantResult r =
+          AscendantOf(Record(11, 2, 1965, hour, 17, 3, 0, 45, 0, hour % 2 == 0, std::abs(lat), 0, lat < 0, false));
+      EXPECT_GE(r.Values.Ascendant, 0.0);
+      EXPECT_LT(r.Values.Ascendant, 360.0);
+      EXPECT_EQ(r.AscendantText.substr(r.AscendantText.size() - 4, 1), " ") << r.AscendantText;
+      EXPECT_NE(r.AscendantText.back(), ' ');  // a sign code is always present
     }
 }
 
@@ -153,12 +135,6 @@ TEST(FormatSignedDMS, SignedTextAndAbsoluteValueWrittenBack) {
   EXPECT_EQ(FormatSignedDMS(a), "0" + Deg + " 0' 0\"");
 }
 
-TEST(FormatLongitudeInPlace, SameTextAndTheCallersValueBecomesItsMagnitude) {
-  double a = -95.5;
-  EXPECT_EQ(FormatLongitudeInPlace(a), FormatLongitude(95.5));
-  EXPECT_EQ(a, 95.5);
-}
-
 TEST(HousePoints, PorphyryCuspsAndHalfWayPoints) {
   const double asc = 24.2979, mc = 279.6145;
   const auto p = HousePoints(asc, mc);
@@ -176,7 +152,7 @@ TEST(HousePoints, PorphyryCuspsAndHalfWayPoints) {
   for (int i = 0; i < 12; ++i) EXPECT_NEAR(std::fmod(p[i] + 180, 360), std::fmod(p[i + 12], 360), 1e-9);
 }
 
-TEST(CalcAscendant, ExtremeFieldValuesNeverCrash) {
+TEST(AscendantOf, ExtremeFieldValuesNeverCrash) {
   const std::int16_t extremes[] = {-32768, -32767, -1, 0, 1, 59, 90, 180, 32767};
   std::mt19937 random(7);
   auto pick = [&] { return extremes[random() % std::size(extremes)]; };
@@ -196,8 +172,8 @@ TEST(CalcAscendant, ExtremeFieldValuesNeverCrash) {
     b.IsEast = random() % 2;
     b.IsSouth = random() % 2;
     b.IsDST = random() % 2;
-    RunAscendant(b);
-    EXPECT_FALSE(AscendantText.empty());
-    EXPECT_FALSE(MidheavenText.empty());
+    const AscendantResult r = AscendantOf(b);
+    EXPECT_FALSE(r.AscendantText.empty());
+    EXPECT_FALSE(r.MidheavenText.empty());
   }
 }

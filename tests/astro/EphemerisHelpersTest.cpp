@@ -95,19 +95,17 @@ TEST(ArcSin, ExactAtTheEndsAndArctangentInside) {
 }
 
 TEST(Conversions, EclipticAndEquatorialRoundTrip) {
-  EclipticToEquatorial(90, 0, 23.44);
-  EXPECT_NEAR(EquatorialRA, 6.0, 1e-12);
-  EXPECT_NEAR(EquatorialDec, 23.44, 1e-12);
-  EclipticToEquatorial(270, 0, 23.44);
-  EXPECT_NEAR(EquatorialRA, 18.0, 1e-12);  // a negative angle is raised once by 360
-  EXPECT_NEAR(EquatorialDec, -23.44, 1e-12);
+  const EquatorialPosition solstice = EclipticToEquatorial(90, 0, 23.44);
+  EXPECT_NEAR(solstice.RA, 6.0, 1e-12);
+  EXPECT_NEAR(solstice.Dec, 23.44, 1e-12);
+  const EquatorialPosition winter = EclipticToEquatorial(270, 0, 23.44);
+  EXPECT_NEAR(winter.RA, 18.0, 1e-12);  // a negative angle is raised once by 360
+  EXPECT_NEAR(winter.Dec, -23.44, 1e-12);
   for (double lon = 5; lon < 360; lon += 37) {
-    EclipticToEquatorial(lon, 3.5, 23.4392815);
-    EquatorialToEcliptic(EquatorialRA, EquatorialDec, 23.4392815);
-    EXPECT_NEAR(EclipticLongitude, lon, 1e-9);
+    const EquatorialPosition p = EclipticToEquatorial(lon, 3.5, 23.4392815);
+    EXPECT_NEAR(EquatorialToEcliptic(p.RA, p.Dec, 23.4392815), lon, 1e-9);
   }
-  EquatorialToEcliptic(0, 0, 23.44);
-  EXPECT_EQ(EclipticLongitude, 0.0);
+  EXPECT_EQ(EquatorialToEcliptic(0, 0, 23.44), 0.0);
 }
 
 TEST(FormatLongitude, TruncatesAndNamesTheSign) {
@@ -126,6 +124,22 @@ TEST(FormatLongitude, BeyondTheCircleHasNoSignCode) {
   // No place on the circle at all reads like one beyond it.
   EXPECT_EQ(FormatLongitude(std::numeric_limits<double>::quiet_NaN()), "0" + Deg + " 0' 0\" ");
   EXPECT_EQ(FormatLongitude(-std::numeric_limits<double>::infinity()), "0" + Deg + " 0' 0\" ");
+}
+
+// The sign a longitude lies in is the one its text names, also at the edges.
+TEST(SignOfLongitude, TheSignTheTextNames) {
+  const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  for (double lon : {0.0, -0.0, 29.9999999, 30.0, 95.5, -95.5, 329.999, 330.0, 359.9999999, 360.0, 360.5, 725.5,
+                     1e300, nan, inf, -inf}) {
+    const int sign = SignOfLongitude(lon);
+    const std::string text = FormatLongitude(lon);
+    const std::string code = text.substr(text.rfind(' ') + 1);
+    EXPECT_EQ(code, sign < 0 ? "" : std::string(SignCodes[static_cast<std::size_t>(sign)])) << lon;
+  }
+  EXPECT_EQ(SignOfLongitude(0.0), 0);
+  EXPECT_EQ(SignOfLongitude(359.9999999), 11);
+  EXPECT_EQ(SignOfLongitude(360.0), -1);
+  EXPECT_EQ(SignOfLongitude(nan), -1);
 }
 
 TEST(AyanamsaJ2000, NegativeNearTwentyFourDegrees) {

@@ -7,31 +7,26 @@
 
 #include "astro/Astro.h"
 #include "astro/modPlanetPosition_WesternPlanets.h"
+#include "TestBirths.h"
 
 using namespace astro;
+
+using astro_test::Record;
 
 namespace {
 
 const std::string Deg = "\u00B0";
 
-void SetBirth(int month, int day, int year, int hour, int minute, const std::string& tzHours,
-              const std::string& tzMinutes) {
-  BirthRecord = BirthRecordData{};
-  BirthRecord.BirthMonth = static_cast<std::int16_t>(month);
-  BirthRecord.BirthDay = static_cast<std::int16_t>(day);
-  BirthRecord.BirthYear = static_cast<std::int16_t>(year);
-  BirthRecord.BirthHour = static_cast<std::int16_t>(hour);
-  BirthRecord.BirthMinute = static_cast<std::int16_t>(minute);
-  TzHoursText = tzHours;
-  TzMinutesText = tzMinutes;
-  MoonLongitudeText = "0" + Deg + " 5' 0\" Ari";
-  AscendantText = "24" + Deg + " 17' 52\" Ari";
+
+// The Moon at 0° 5' Aries and the ascendant at 24° 17' 52" Aries.
+constexpr double kMoon = 5 / 60.0;
+constexpr double kAscendant = 24.29792;
+
+PlanetsResult Planets(const BirthRecordData& birth, int zoneHours, int zoneMinutes) {
+  return PlanetsOf(birth, zoneHours, zoneMinutes, kMoon, kAscendant);
 }
 
-double LongitudeOf(int body, double d) {
-  GeocentricLongitude(body, d);
-  return PlanetWork.BodyLongitude;
-}
+double LongitudeOf(int body, double d) { return GeocentricLongitude(body, d); }
 
 std::size_t Characters(const std::string& s) {
   std::size_t n = 0;
@@ -41,22 +36,22 @@ std::size_t Characters(const std::string& s) {
 
 }  // namespace
 
-TEST(CalcPlanetPositions, J2000NoonPositions) {
-  SetBirth(1, 1, 2000, 12, 0, "0", "0");
-  CalcPlanetPositions();
-  EXPECT_EQ(PlanetWork.DayNumber, 0.0);
-  EXPECT_EQ(PlanetPositions[0], "10 Cap 22");  // the Sun, from body number 2
-  EXPECT_EQ(PlanetPositions[1], "00 Ari 05");  // the Moon's text
-  EXPECT_EQ(PlanetPositions[2], "01 Cap 54");
-  EXPECT_EQ(PlanetPositions[3], "01 Sag 34");
-  EXPECT_EQ(PlanetPositions[4], "27 Aqu 58");
-  EXPECT_EQ(PlanetPositions[5], "25 Ari 21");
-  EXPECT_EQ(PlanetPositions[6], "10 Tau 12");
-  EXPECT_EQ(PlanetPositions[7], "24 Ari 17");  // the ascendant's text
-  EXPECT_EQ(PlanetPositions[8], "");
-  EXPECT_EQ(BodyLongitudeText[2], FormatLongitude(LongitudeOf(2, 0)));
-  EXPECT_EQ(BodyLongitudeText[6].substr(BodyLongitudeText[6].size() - 3), "Aqu");
-  for (int slot = 9; slot < 13; ++slot) EXPECT_EQ(BodyLongitudeText[slot], "");
+TEST(PlanetsOf, J2000NoonPositions) {
+  const PlanetsResult r = Planets(Record(1, 1, 2000, 12, 0), 0, 0);
+  EXPECT_EQ(r.DayNumber, 0.0);
+  const std::array<std::string, 9> positions{"10 Cap 22",   // the Sun, from body number 2
+                                             "00 Ari 05",   // the Moon
+                                             "01 Cap 54", "01 Sag 34", "27 Aqu 58", "25 Ari 21", "10 Tau 12",
+                                             "24 Ari 17",   // the ascendant
+                                             ""};
+  EXPECT_EQ(r.Positions, positions);
+  for (int body = 0; body < BodyCount; ++body)
+    EXPECT_EQ(r.BodyLongitudes[static_cast<std::size_t>(body)], LongitudeOf(body, 0)) << body;
+  const std::array<double, 9> longitudes{r.BodyLongitudes[2], kMoon, r.BodyLongitudes[0], r.BodyLongitudes[1],
+                                         r.BodyLongitudes[3], r.BodyLongitudes[4], r.BodyLongitudes[5], kAscendant,
+                                         0.0};
+  EXPECT_EQ(r.Longitudes, longitudes);
+  EXPECT_EQ(SignOfLongitude(r.BodyLongitudes[6]), 10);  // Uranus in Aquarius
 }
 
 TEST(GeocentricLongitude, J2000NoonDegrees) {
@@ -78,30 +73,32 @@ TEST(GeocentricLongitude, AlwaysWithinTheCircle) {
       EXPECT_GE(lon, 0.0);
       EXPECT_LT(lon, 360.0);
     }
+  for (int body : {-1, 9, 12}) EXPECT_TRUE(std::isnan(LongitudeOf(body, 0))) << body;
 }
 
-TEST(CalcPlanetPositions, ZoneAmountsMoveTheDateBack) {
-  SetBirth(8, 15, 1947, 0, 0, "-5", "-30");
-  CalcPlanetPositions();
-  EXPECT_EQ(PlanetWork.Year, 1947);
-  EXPECT_EQ(PlanetWork.Month, 8);
-  EXPECT_EQ(PlanetWork.Day, 14);
-  EXPECT_EQ(PlanetWork.Hour, 18);
-  EXPECT_EQ(PlanetWork.Minute, 30);
-  EXPECT_NEAR(PlanetWork.DayNumber, -19132.7291667, 1e-7);
+TEST(PlanetsOf, ZoneAmountsMoveTheDateBack) {
+  const PlanetsResult r = Planets(Record(8, 15, 1947, 0, 0), -5, -30);
+  EXPECT_EQ(r.Universal.Year, 1947);
+  EXPECT_EQ(r.Universal.Month, 8);
+  EXPECT_EQ(r.Universal.Day, 14);
+  EXPECT_EQ(r.Universal.Hour, 18);
+  EXPECT_EQ(r.Universal.Minute, 30);
+  EXPECT_NEAR(r.DayNumber, -19132.7291667, 1e-7);
 }
 
-TEST(CalcPlanetPositions, DaylightSavingTickAndBirthplaceAreIgnored) {
-  SetBirth(7, 4, 1976, 9, 30, "5", "0");
-  BirthRecord.IsDST = true;
-  BirthRecord.IsEast = true;
-  BirthRecord.LongDegree = 74;
-  BirthRecord.TzHours = 5;
-  CalcPlanetPositions();
-  EXPECT_EQ(PlanetWork.Day, 4);
-  EXPECT_EQ(PlanetWork.Hour, 14);
-  EXPECT_EQ(PlanetWork.Minute, 30);
-  EXPECT_DOUBLE_EQ(PlanetWork.DayNumber, DayNumberJ2000(1976, 7, 4, 14, 30));
+TEST(PlanetsOf, DaylightSavingTickAndBirthplaceAreIgnored) {
+  BirthRecordData b = Record(7, 4, 1976, 9, 30);
+  const PlanetsResult plain = Planets(b, 5, 0);
+  b.IsDST = true;
+  b.IsEast = true;
+  b.LongDegree = 74;
+  b.TzHours = 5;
+  const PlanetsResult r = Planets(b, 5, 0);
+  EXPECT_EQ(r.Universal.Day, 4);
+  EXPECT_EQ(r.Universal.Hour, 14);
+  EXPECT_EQ(r.Universal.Minute, 30);
+  EXPECT_DOUBLE_EQ(r.DayNumber, DayNumberJ2000(1976, 7, 4, 14, 30));
+  EXPECT_EQ(r.Positions, plain.Positions);
 }
 
 TEST(ToUniversal, CalendarArithmeticAcrossBoundaries) {
@@ -202,6 +199,16 @@ TEST(ShortPositionText, NineCharactersWithTruncatedSeconds) {
   }
 }
 
+// The position text of a number is the short form of its longitude text, at the
+// sign and minute edges and where the text names no sign.
+TEST(PositionText, ShortFormOfTheLongitudeText) {
+  const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  for (double lon : {0.0, -0.0, 0.0166666, 29.999999999, 30.0, 59.99, 95.5, -95.5, 359.9999999999, 360.0, 725.5,
+                     1e300, nan, inf, -inf})
+    EXPECT_EQ(PositionText(lon), ShortPositionText(FormatLongitude(lon))) << lon;
+  for (double lon = -1; lon < 361; lon += 0.0137) EXPECT_EQ(PositionText(lon), ShortPositionText(FormatLongitude(lon))) << lon;
+}
+
 TEST(ShortPositionText, TextWithoutDegreeOrMinuteMarksGivesEmptyText) {
   EXPECT_EQ(ShortPositionText(""), "");
   EXPECT_EQ(ShortPositionText("Ari"), "");
@@ -210,34 +217,21 @@ TEST(ShortPositionText, TextWithoutDegreeOrMinuteMarksGivesEmptyText) {
   EXPECT_EQ(ShortPositionText("'" + Deg), "");
 }
 
-TEST(CalcPlanetPositions, NamesAndEmptyEighthSlot) {
-  SetBirth(3, 21, 1985, 6, 45, "-1", "0");
-  PositionNames[8] = "";
-  CalcPlanetPositions();
-  const std::array<std::string, 9> names{"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Asc", ""};
-  EXPECT_EQ(PositionNames, names);
-  for (int slot = 0; slot < 8; ++slot) EXPECT_EQ(PlanetPositions[slot].size(), 9u) << slot;
-  EXPECT_EQ(PlanetPositions[8], "");
+TEST(PlanetsOf, EveryPositionTextIsNineCharacters) {
+  const PlanetsResult r = Planets(Record(3, 21, 1985, 6, 45), -1, 0);
+  for (int slot = 0; slot < 8; ++slot) EXPECT_EQ(r.Positions[slot].size(), 9u) << slot;
+  EXPECT_EQ(r.Positions[8], "");
 }
 
-TEST(CalcPlanetPositions, MissingMoonOrAscendantTextLeavesTheirSlotsEmpty) {
-  SetBirth(3, 21, 1985, 6, 45, "-1", "0");
-  MoonLongitudeText.clear();
-  AscendantText.clear();
-  CalcPlanetPositions();
-  EXPECT_EQ(PlanetPositions[1], "");
-  EXPECT_EQ(PlanetPositions[7], "");
-  EXPECT_EQ(PlanetPositions[0].size(), 9u);
-}
-
-TEST(CalcPlanetPositions, ExtremeFieldValuesNeverCrash) {
+TEST(PlanetsOf, ExtremeFieldValuesNeverCrash) {
   const std::int16_t extremes[] = {-32768, -32767, -1, 0, 1, 12, 31, 32767};
-  const char* zoneTexts[] = {"-32768", "32767", "0", "-12", "13", "x", "", " -30 "};
+  const int zones[] = {-32768, 32767, 0, -12, 13, -30};
   std::mt19937 random(11);
   for (int n = 0; n < 1500; ++n) {
-    SetBirth(extremes[random() % 8], extremes[random() % 8], extremes[random() % 8], extremes[random() % 8],
-             extremes[random() % 8], zoneTexts[random() % 8], zoneTexts[random() % 8]);
-    CalcPlanetPositions();
-    EXPECT_EQ(PositionNames[0], "Sun");
+    const PlanetsResult r =
+        Planets(Record(extremes[random() % 8], extremes[random() % 8], extremes[random() % 8], extremes[random() % 8],
+                      extremes[random() % 8]),
+                zones[random() % 6], zones[random() % 6]);
+    for (int slot = 0; slot < 8; ++slot) EXPECT_EQ(r.Positions[slot].size(), 9u) << slot;
   }
 }

@@ -3,11 +3,13 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "astro/Astro.h"
+#include "TestBirths.h"
 
 namespace {
 
@@ -19,12 +21,16 @@ RetroDateTime At(int y, unsigned m, unsigned d, int h = 0, int mi = 0) {
   return local_days{year{y} / month{m} / day{d}} + hours{h} + minutes{mi};
 }
 
-void SetBirth(int y, int m, int d, int h = 12, int mi = 0) {
-  astro::BirthRecord.BirthYear = static_cast<std::int16_t>(y);
-  astro::BirthRecord.BirthMonth = static_cast<std::int16_t>(m);
-  astro::BirthRecord.BirthDay = static_cast<std::int16_t>(d);
-  astro::BirthRecord.BirthHour = static_cast<std::int16_t>(h);
-  astro::BirthRecord.BirthMinute = static_cast<std::int16_t>(mi);
+
+// A birth at a calendar date and clock time, in year-month-day order.
+astro::BirthRecordData Birth(int y, int m, int d, int h = 12, int mi = 0) { return astro_test::Record(m, d, y, h, mi); }
+
+// The chart's names after MarkRetrogrades for a birth, from names that were stale.
+std::array<std::string, 11> MarkedNames(const astro::BirthRecordData& birth) {
+  astro::PlanetNames = {"x", "x", "x", "x", "x", "x", "x", "Rahu", "Ketu", "Ascendant", ""};
+  astro::BirthRecord = birth;
+  astro::MarkRetrogrades();
+  return astro::PlanetNames;
 }
 
 const char* const kPlanets[] = {"Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
@@ -137,83 +143,68 @@ TEST(MonthNumber, ReadsTheMonthFieldOfARow) {
   }
 }
 
-class MarkRetrogradesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    astro::PlanetNames = {"x", "x", "x", "x", "x", "x", "x", "Rahu", "Ketu", "Ascendant", ""};
-  }
-};
-
-TEST_F(MarkRetrogradesTest, MarksMercuryToSaturnOnceAndClearsOldMarks) {
-  SetBirth(2000, 3, 1);  // Mercury retrograde; Venus to Saturn direct
-  astro::MarkRetrogrades();
-  astro::MarkRetrogrades();
-  EXPECT_EQ(astro::PlanetNames[0], "Sun");
-  EXPECT_EQ(astro::PlanetNames[1], "Moon");
-  EXPECT_EQ(astro::PlanetNames[2], "Mercury (R) ");
-  EXPECT_EQ(astro::PlanetNames[3], "Venus");
-  EXPECT_EQ(astro::PlanetNames[6], "Saturn");
+TEST(MarkRetrogrades, MarksMercuryToSaturnOnceAndClearsOldMarks) {
+  MarkedNames(Birth(2000, 3, 1));  // Mercury retrograde; Venus to Saturn direct
+  astro::MarkRetrogrades();         // a second run does not mark twice
+  const std::array<std::string, 11>& names = astro::PlanetNames;
+  EXPECT_EQ(names[0], "Sun");
+  EXPECT_EQ(names[1], "Moon");
+  EXPECT_EQ(names[2], "Mercury (R) ");
+  EXPECT_EQ(names[3], "Venus");
+  EXPECT_EQ(names[6], "Saturn");
   EXPECT_TRUE(astro::RetroFlags[0]);
+  ASSERT_TRUE(astro::LastResults.Retrogrades.has_value());
+  EXPECT_EQ(*astro::LastResults.Retrogrades, astro::RetrogradesOf(Birth(2000, 3, 1)));
 
-  SetBirth(2000, 3, 14);  // Mercury's station day: direct again, the mark goes
-  astro::MarkRetrogrades();
-  EXPECT_EQ(astro::PlanetNames[2], "Mercury");
+  // Mercury's station day: direct again, the mark goes.
+  EXPECT_EQ(MarkedNames(Birth(2000, 3, 14))[2], "Mercury");
   EXPECT_FALSE(astro::RetroFlags[0]);
   EXPECT_FALSE(astro::RetroFlags[8]);
+  // Venus (slot 1 of the marks) marks slot 3 of the names.
+  EXPECT_EQ(MarkedNames(Birth(1902, 1, 26, 0, 0))[3], "Venus (R) ");
+  EXPECT_TRUE(astro::RetroFlags[1]);
 }
 
-TEST_F(MarkRetrogradesTest, BirthTimeDoesNotMatterAndNoZoneIsApplied) {
+TEST(RetrogradesOf, BirthTimeDoesNotMatterAndNoZoneIsApplied) {
   // Venus turned retrograde at 3:30 UT on 25 January 1902; a birth late that day in a
   // zone far east is still the station day as entered.
-  SetBirth(1902, 1, 25, 23, 59);
-  astro::BirthRecord.TzHours = 12;
-  astro::BirthRecord.IsEast = true;
-  astro::MarkRetrogrades();
-  EXPECT_FALSE(astro::RetroFlags[1]);
-  EXPECT_EQ(astro::PlanetNames[3], "Venus");
-  SetBirth(1902, 1, 26, 0, 0);
-  astro::MarkRetrogrades();
-  EXPECT_TRUE(astro::RetroFlags[1]);
-  EXPECT_EQ(astro::PlanetNames[3], "Venus (R) ");
-  astro::BirthRecord = {};
+  astro::BirthRecordData late = Birth(1902, 1, 25, 23, 59);
+  late.TzHours = 12;
+  late.IsEast = true;
+  EXPECT_FALSE(astro::RetrogradesOf(late)[1]);
+  EXPECT_TRUE(astro::RetrogradesOf(Birth(1902, 1, 26, 0, 0))[1]);
 }
 
-TEST_F(MarkRetrogradesTest, OuterPlanetsSetFlagsButMarkNoName) {
-  SetBirth(2050, 12, 31);
-  astro::MarkRetrogrades();
-  EXPECT_EQ((std::vector<bool>(astro::RetroFlags.begin(), astro::RetroFlags.end())),
-            (std::vector<bool>{false, false, false, true, false, true, true, false, false}));
-  EXPECT_EQ(astro::PlanetNames[5], "Jupiter (R) ");
+TEST(RetrogradesOf, OuterPlanetsAreTestedButMarkNoName) {
+  EXPECT_EQ(astro::RetrogradesOf(Birth(2050, 12, 31)),
+            (astro::RetrogradeMarks{false, false, false, true, false, true, true, false}));
+  EXPECT_EQ(MarkedNames(Birth(2050, 12, 31))[5], "Jupiter (R) ");
 
   // A day when Uranus, Neptune and Pluto are retrograde and Mercury to Saturn are not.
-  bool found = false;
+  const astro::RetrogradeMarks outerOnly{false, false, false, false, false, true, true, true};
+  std::optional<astro::BirthRecordData> found;
   for (local_days d = local_days{year{2000} / 1 / 1}; !found && d < local_days{year{2051} / 1 / 1}; d += days{1}) {
     const year_month_day ymd{d};
-    SetBirth(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())));
-    astro::MarkRetrogrades();
-    found = astro::RetroFlags[5] && astro::RetroFlags[6] && astro::RetroFlags[7] && !astro::RetroFlags[0] &&
-            !astro::RetroFlags[1] && !astro::RetroFlags[2] && !astro::RetroFlags[3] && !astro::RetroFlags[4];
+    const astro::BirthRecordData birth = Birth(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())));
+    if (astro::RetrogradesOf(birth) == outerOnly) found = birth;
   }
   ASSERT_TRUE(found);
   const std::array<std::string, 11> expected = {"Sun",    "Moon", "Mercury", "Venus",     "Mars", "Jupiter",
                                                 "Saturn", "Rahu", "Ketu",    "Ascendant", ""};
-  EXPECT_EQ(astro::PlanetNames, expected);
+  EXPECT_EQ(MarkedNames(*found), expected);
   EXPECT_FALSE(astro::RetroFlags[8]);
 }
 
-TEST_F(MarkRetrogradesTest, ADateNotOnTheCalendarMarksNothing) {
-  SetBirth(2000, 3, 1);
-  astro::MarkRetrogrades();
-  ASSERT_TRUE(astro::RetroFlags[0]);
+TEST(RetrogradesOf, ADateNotOnTheCalendarMarksNothing) {
+  ASSERT_TRUE(astro::RetrogradesOf(Birth(2000, 3, 1))[0]);
   for (const auto& [y, m, d, h, mi] : {std::array{2000, 2, 30, 12, 0}, std::array{2000, 13, 1, 12, 0},
                                        std::array{2000, 0, 1, 12, 0}, std::array{2000, 3, 1, 24, 0},
                                        std::array{2000, 3, 1, 12, -1}, std::array{2000, 3, 0, 12, 0}, std::array{2000, 257, 1, 12, 0},
                                        std::array{2000, 3, 257, 12, 0}, std::array{2000, 3, 1, 12, 60}}) {
-    SetBirth(y, m, d, h, mi);
-    astro::MarkRetrogrades();
-    for (bool flag : astro::RetroFlags) EXPECT_FALSE(flag) << y << "-" << m << "-" << d << " " << h << ":" << mi;
-    EXPECT_EQ(astro::PlanetNames[2], "Mercury");
+    EXPECT_EQ(astro::RetrogradesOf(Birth(y, m, d, h, mi)), astro::RetrogradeMarks{})
+        << y << "-" << m << "-" << d << " " << h << ":" << mi;
   }
+  EXPECT_EQ(MarkedNames(Birth(2000, 2, 30))[2], "Mercury");
 }
 
 }  // namespace
