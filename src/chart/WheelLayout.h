@@ -55,7 +55,7 @@ QRect HouseLabelRoom(int house, const HouseLayout& layout);
 // or flow side by side, line by line, through the slice in the largest of
 // kCrowdedSizes that holds them all. When none of these keeps to the slice the
 // answer has fits false and the names flow over the house's box in the smallest
-// size, each once and whole, as near to their house as the box allows.
+// size, each once and whole, from the top of the house's box down.
 HouseLayout LayOutHouse(int house, const QStringList& lines, const QFont& font, const QFont& numberFont);
 
 // The outline of a name drawn with its baseline starting at baseline.
