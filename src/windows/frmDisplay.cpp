@@ -14,6 +14,7 @@
 #include <numbers>
 
 #include "astro/Shared.h"
+#include "chart/WheelGeometry.h"
 #include "chart/ZodiacText.h"
 #include "platform/Forms.h"
 #include "platform/Look.h"
@@ -79,92 +80,6 @@ void SizeToText(QLabel* label, int maxWidth) {
   if (label->width() > maxWidth) label->resize(maxWidth, label->height());
 }
 
-// The wheel picture's geometry in its own pixels: its centre, the edge of the
-// house numbers standing round the inner circle, and the orange disc the twelve
-// houses divide. House h (0 for house 1) spans the angles 180 + 30h to 210 + 30h
-// degrees, counted counter-clockwise from the right end of the horizontal axis.
-constexpr double kWheelCx = 225.0;
-constexpr double kWheelCy = 215.5;
-constexpr double kNumbersEdge = 84.0;
-constexpr double kDiscEdge = 188.0;
-
-// Whether a box in the wheel's coordinates lies within house h's part of the
-// disc: at least margin pixels inside the disc's edge and clear of the house
-// numbers, and at least sideMargin pixels from the two lines between the house
-// and its neighbours (a negative margin lets the box reach over by that much).
-// The sines and cosines of the angles where each house starts and ends, worked
-// out once: the layout search below asks about thousands of boxes per house.
-struct HouseSides {
-  double cosFirst, sinFirst, cosLast, sinLast;
-};
-
-const std::array<HouseSides, 12>& AllHouseSides() {
-  static const std::array<HouseSides, 12> sides = [] {
-    std::array<HouseSides, 12> all{};
-    for (int h = 0; h < 12; ++h) {
-      const double first = (180.0 + 30.0 * h) * std::numbers::pi / 180.0;
-      const double last = first + std::numbers::pi / 6.0;
-      all[static_cast<std::size_t>(h)] = {std::cos(first), std::sin(first), std::cos(last), std::sin(last)};
-    }
-    return all;
-  }();
-  return sides;
-}
-
-bool InsideHouse(const QRectF& box, int h, double margin, double sideMargin) {
-  const HouseSides& sides = AllHouseSides()[static_cast<std::size_t>(h)];
-  for (const QPointF& corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
-    const double x = corner.x() - kWheelCx;
-    const double y = kWheelCy - corner.y();  // up is positive
-    if (std::hypot(x, y) > kDiscEdge - margin) return false;
-    if (sides.cosFirst * y - sides.sinFirst * x < sideMargin) return false;
-    if (x * sides.sinLast - y * sides.cosLast < sideMargin) return false;
-  }
-  const double nearestX = std::clamp(kWheelCx, box.left(), box.right());
-  const double nearestY = std::clamp(kWheelCy, box.top(), box.bottom());
-  return std::hypot(nearestX - kWheelCx, nearestY - kWheelCy) >= kNumbersEdge + margin;
-}
-
-// The box round house h's part of the disc, in the wheel's coordinates.
-QRect HouseBounds(int h) {
-  double left = kWheelCx, right = kWheelCx, top = kWheelCy, bottom = kWheelCy;
-  for (int degree = 0; degree <= 30; ++degree) {
-    const double angle = (180.0 + 30.0 * h + degree) * std::numbers::pi / 180.0;
-    for (double radius : {kNumbersEdge, kDiscEdge}) {
-      const double x = kWheelCx + radius * std::cos(angle);
-      const double y = kWheelCy - radius * std::sin(angle);
-      left = std::min(left, x);
-      right = std::max(right, x);
-      top = std::min(top, y);
-      bottom = std::max(bottom, y);
-    }
-  }
-  return QRectF(QPointF(left, top), QPointF(right, bottom)).toAlignedRect();
-}
-
-
-struct HouseSpot {
-  int labelLeft, labelTop;    // house label
-  int numberLeft, numberTop;  // house number
-  int pictureLeft, pictureTop;
-};
-
-// Houses 1..12 counter-clockwise from just below the left end of the horizontal axis.
-constexpr std::array<HouseSpot, 12> kHouses{{
-    {960, 3240, 345, 3720, 280, 3720},
-    {1680, 4080, 960, 4920, 880, 4920},
-    {2535, 4440, 2160, 5760, 2040, 5800},
-    {3480, 4560, 3960, 6000, 3840, 5975},
-    {4440, 3960, 5160, 5400, 5100, 5400},
-    {5055, 3240, 6120, 4080, 6060, 4080},
-    {5160, 2160, 6240, 2400, 6200, 2400},
-    {4695, 1080, 5640, 1200, 5640, 1200},
-    {3480, 480, 4320, 240, 4320, 240},
-    {2400, 600, 2520, 120, 2520, 120},
-    {1440, 1200, 1320, 720, 1320, 720},
-    {840, 2160, 360, 2040, 380, 2040},
-}};
-
 struct ChakraRow {
   const char* name;
   int boxTop;
@@ -187,216 +102,6 @@ const std::array<ChakraRow, 6>& ChakraRows() {
 const QColor kDarkRed(128, 0, 0);
 
 }  // namespace
-
-// The ink box of a line of text whose top-left corner stands at topLeft.
-QRectF InkAt(const QFontMetricsF& metrics, const QString& line, QPointF topLeft) {
-  return metrics.tightBoundingRect(line).translated(topLeft + QPointF(0, metrics.ascent()));
-}
-
-// The font sizes, largest first, a crowded list of bodies is tried in.
-constexpr std::array<double, 5> kCrowdedSizes{8.25, 7.5, 7.0, 6.5, 6.0};
-
-// ---------------------------------------------------------------------------
-// HouseLabel
-
-HouseLabel::HouseLabel(QWidget* wheel, int house, const QPoint& place)
-    : QLabel(wheel), house_(house), place_(place) {
-  setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  PlaceFor(QString());
-}
-
-void HouseLabel::setText(const QString& text) {
-  PlaceFor(text);
-  QLabel::setText(text);
-}
-
-// From the label's place to the far corner of the house while the list fits as
-// written; the whole house when it must be laid out anew.
-void HouseLabel::PlaceFor(const QString& text) {
-  const QRect wheel = parentWidget()->rect();
-  const QRect house = HouseBounds(house_);
-  setGeometry((FitsAsWritten(text) ? QRect(place_, house.bottomRight()) : house).intersected(wheel));
-}
-
-bool HouseLabel::FitsAsWritten(const QString& text) const {
-  const QFontMetricsF metrics(font());
-  const QStringList lines = text.split(QLatin1Char('\n'));
-  for (int i = 0; i < lines.size(); ++i) {
-    QString line = lines[i];
-    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    if (line.trimmed().isEmpty()) continue;
-    const QPointF topLeft(place_.x(), place_.y() + i * metrics.height());
-    // The lists of the window's design lean a little over the house lines in
-    // places; that reads well as long as they stay on the disc.
-    if (!InsideHouse(InkAt(metrics, line, topLeft), house_, -1.0, -8.0)) return false;
-  }
-  return true;
-}
-
-std::vector<QPointF> HouseLabel::Flow(const QStringList& names, const QFont& font) const {
-  const QFontMetricsF metrics(font);
-  const double gap = metrics.horizontalAdvance(QStringLiteral("  "));
-  const double ascent = metrics.ascent();
-  const QRectF room = geometry();
-  std::vector<QPointF> places;
-  double top = room.top();
-  double cursor = room.left();
-  bool rowUsed = false;
-  for (const QString& name : names) {
-    const double advance = metrics.horizontalAdvance(name);
-    // The name's ink box is measured once; the search below only moves it.
-    const QRectF tight = metrics.tightBoundingRect(name);
-    const auto inkAt = [&](double x, double y) { return tight.translated(QPointF(x, y) + QPointF(0, ascent)); };
-    for (;;) {
-      if (top + metrics.height() > room.bottom()) return places;
-      double x = cursor;
-      while (x + advance <= room.right() && !InsideHouse(inkAt(x, top), house_, 4.0, 2.0)) {
-        x += 1.0;
-      }
-      if (x + advance <= room.right()) {
-        places.emplace_back(x - room.left(), top - room.top() + ascent);
-        cursor = x + advance + gap;
-        rowUsed = true;
-        break;
-      }
-      // The next line starts below this one, or a pixel lower while no name has
-      // found room on it yet.
-      top += rowUsed ? metrics.height() : 1.0;
-      cursor = room.left();
-      rowUsed = false;
-    }
-  }
-  return places;
-}
-
-const HouseLabel::Layout& HouseLabel::CurrentLayout() const {
-  const QString list = text();
-  if (layout_ && layout_->text == list && layout_->geometry == geometry() && layout_->font == font()) return *layout_;
-  Layout fresh{list, geometry(), font(), true, QFont(), {}, {}};
-  if (pos() != place_ || !FitsAsWritten(list)) {
-    QStringList names;
-    for (const QString& line : list.split(QLatin1Char('\n'))) {
-      const QString name = line.trimmed();
-      if (!name.isEmpty()) names.append(name);
-    }
-    for (double size : kCrowdedSizes) {
-      QFont smaller = font();
-      smaller.setPointSizeF(std::min(size, font().pointSizeF()));
-      std::vector<QPointF> places = Flow(names, smaller);
-      if (places.size() == static_cast<std::size_t>(names.size())) {
-        fresh.asWritten = false;
-        fresh.flowFont = smaller;
-        fresh.names = names;
-        fresh.places = std::move(places);
-        break;
-      }
-    }
-    // Rather than leave a name out, the list is drawn as written.
-  }
-  layout_ = std::move(fresh);
-  return *layout_;
-}
-
-void HouseLabel::paintEvent(QPaintEvent* event) {
-  const Layout& layout = CurrentLayout();
-  if (layout.asWritten) {
-    QLabel::paintEvent(event);
-    return;
-  }
-  QPainter painter(this);
-  painter.setPen(palette().color(QPalette::WindowText));
-  painter.setFont(layout.flowFont);
-  for (std::size_t n = 0; n < layout.places.size(); ++n) {
-    painter.drawText(layout.places[n], layout.names[static_cast<qsizetype>(n)]);
-  }
-}
-
-// ---------------------------------------------------------------------------
-// PictureList
-
-// ---------------------------------------------------------------------------
-// ChartTextBox
-
-ChartTextBox::ChartTextBox(QWidget* parent) : QPlainTextEdit(parent) {
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  setFrameShape(QFrame::Box);
-  setFrameShadow(QFrame::Plain);
-  // Only the chart fills the chakra boxes; the user may select with the mouse and
-  // copy. Without keyboard selection the box draws no text cursor, and it takes
-  // the focus only when clicked, so neither the window nor its snapshot ever
-  // shows a caret blinking in the first box.
-  setReadOnly(true);
-  setTextInteractionFlags(Qt::TextSelectableByMouse);
-  setFocusPolicy(Qt::ClickFocus);
-}
-
-void ChartTextBox::setText(const QString& text) {
-  text_ = text;
-  QString shown = text;
-  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  QStringList lines = shown.split(QLatin1Char('\n'));
-  // A list too long for the box loses the empty line every house text starts with.
-  if (!FitLines(lines) && lines.size() > 1 && lines.front().isEmpty()) {
-    lines.removeFirst();
-    // Still too long: short names share a line, two blanks apart, as on the wheel.
-    if (!FitLines(lines)) {
-      const QStringList paired = PairedLines(lines);
-      if (FitLines(paired)) lines = paired;
-    }
-  }
-  setPlainText(lines.join(QLatin1Char('\n')));
-}
-
-// The lines with each name after the first joined to the line before it when both
-// fit the box's width in the smallest font.
-QStringList ChartTextBox::PairedLines(const QStringList& lines) const {
-  QFont smallest = font();
-  smallest.setPointSizeF(std::min(kCrowdedSizes.back(), font().pointSizeF()));
-  const QFontMetricsF metrics(smallest);
-  const double room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width() - 4.0;
-  const QString gap = QStringLiteral("  ");
-  QStringList paired;
-  for (const QString& line : lines) {
-    const QString name = line.trimmed();
-    if (!paired.isEmpty() && metrics.horizontalAdvance(paired.back() + gap + name) <= room) {
-      paired.back() += gap + name;
-    } else {
-      paired.append(name);
-    }
-  }
-  return paired;
-}
-
-// Keeps each body on a line of its own and, where it can, every line in sight: a
-// list wider or taller than the box is shown in the largest of a few smaller
-// fonts that holds it, with a narrower margin. False when even the smallest font
-// cannot show every line without scrolling; the box then shows as many as it can
-// in that font and scrolls to the rest.
-bool ChartTextBox::FitLines(const QStringList& lines) {
-  const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
-  const int tall = height() - 2 * frameWidth();
-  const double own = font().pointSizeF();
-  for (double size : kCrowdedSizes) {
-    QFont shown = font();
-    shown.setPointSizeF(std::min(size, own));
-    const double margin = shown.pointSizeF() < own ? 2.0 : 4.0;
-    const QFontMetricsF metrics(shown);
-    double widest = 0;
-    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
-    const bool wide = widest <= room - 2 * margin;
-    const bool high = lines.size() * metrics.lineSpacing() + 2 * margin <= tall;
-    const bool last = size == kCrowdedSizes.back();
-    if ((wide && high) || last) {
-      document()->setDefaultFont(shown);
-      document()->setDocumentMargin(margin);
-      return wide && high;
-    }
-  }
-  return false;
-}
 
 // ---------------------------------------------------------------------------
 // frmDisplay
@@ -574,14 +279,14 @@ void frmDisplay::BuildWheel() {
   const QFont numberFont = UiFont(QStringLiteral("Verdana"), 12);
   for (int k = 0; k < 12; ++k) {
     const auto idx = static_cast<std::size_t>(k);
-    const HouseSpot& spot = kHouses[idx];
+    const wheel::HouseSpot& spot = wheel::kHouseSpots[idx];
     // House 12's number is element 0 of the number labels.
     const int numberIndex = (k + 1) % 12;
 
     auto* number = TransparentLabel(picNatal, Indexed("lblNatalPosition", numberIndex), numberFont);
     number->setText(QString::number(k + 1));
     number->setAttribute(Qt::WA_TransparentForMouseEvents);
-    number->move(Px(spot.numberLeft), Px(spot.numberTop));
+    number->move(spot.number);
     number->adjustSize();
     lblNatalPosition[static_cast<std::size_t>(numberIndex)] = number;
 
@@ -589,10 +294,10 @@ void frmDisplay::BuildWheel() {
     picture->setObjectName(Indexed("imgSign", k));
     picture->setAttribute(Qt::WA_TranslucentBackground);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTw(picture, spot.pictureLeft, spot.pictureTop, 300, 300);
+    picture->setGeometry(QRect(spot.picture, QSize(wheel::kSignPictureSize, wheel::kSignPictureSize)));
     imgSign[idx] = picture;
 
-    auto* house = new HouseLabel(picNatal, k, QPoint(Px(spot.labelLeft), Px(spot.labelTop)));
+    auto* house = new HouseLabel(picNatal, k, numberFont);
     MakeTransparent(house, Indexed("lblNatal", k), houseFont);
     house->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblNatal[idx] = house;
@@ -694,14 +399,14 @@ void frmDisplay::ShowInitialChart() {
   for (int k = 0; k < 12; ++k) {
     const auto idx = static_cast<std::size_t>(k);
     const int sign = (libra + k) % 12;
-    lblNatal[idx]->setText(QStringLiteral("Natal"));
+    lblNatal[idx]->ShowPlaceholder(QStringLiteral("Natal"));
     imgSign[idx]->setPixmap(IMG.ListImages(sign + 1));
 
     QLabel* signLabel = SignLabels()[static_cast<std::size_t>(sign)];
     signLabel->setText(SignNames()[static_cast<std::size_t>(sign)]);
     signLabel->adjustSize();
-    const HouseSpot& spot = kHouses[idx];
-    signLabel->move(Px(spot.labelLeft), Px(spot.labelTop) + lblNatal[idx]->fontMetrics().height());
+    const QPoint list = wheel::kHouseSpots[idx].list;
+    signLabel->move(list + QPoint(0, lblNatal[idx]->fontMetrics().height()));
   }
 }
 

@@ -20,72 +20,12 @@
 #include <optional>
 
 #include "platform/Pictures.h"
-#include <vector>
+#include "windows/ChartTextBox.h"
+#include "windows/HouseLabel.h"
 
 
 class QGroupBox;
 class QCloseEvent;
-
-// A multi-line text box with a vertical scroll bar whose text() returns exactly
-// what setText() stored (line breaks written as carriage return and line feed
-// stay that way), while the box shows one body per line.
-class ChartTextBox : public QPlainTextEdit {
-  Q_OBJECT
- public:
-  explicit ChartTextBox(QWidget* parent = nullptr);
-  void setText(const QString& text);
-  QString text() const { return text_; }
-
- private:
-  bool FitLines(const QStringList& lines);
-  QStringList PairedLines(const QStringList& lines) const;
-
-  QString text_;
-};
-
-// A house label of the wheel. Its text is the list the chart run wrote, a line
-// break before each body. The label shows the list as written, from its place,
-// while every line stays inside the house; a list that would run over the
-// house's edges is laid out anew over the whole house: the names flow side by
-// side from its top, line by line within its edges, in the largest of a few font
-// sizes that holds them all.
-class HouseLabel : public QLabel {
-  Q_OBJECT
- public:
-  // house: 0 for house 1; place: the top-left corner of the list as written.
-  HouseLabel(QWidget* wheel, int house, const QPoint& place);
-  // Writes the list and gives the label the room it needs. Written through a
-  // plain QLabel pointer the label keeps its room and fits the list into that.
-  void setText(const QString& text);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  void PlaceFor(const QString& text);
-  bool FitsAsWritten(const QString& text) const;
-  // Where each name starts (its baseline, in the label's coordinates) when the
-  // names flow through the house in this font; fewer places than names when they
-  // do not all fit.
-  std::vector<QPointF> Flow(const QStringList& names, const QFont& font) const;
-
-  // How the list is drawn, worked out for one text, geometry and font and kept
-  // for the paints that follow (the window and its snapshots draw it again).
-  struct Layout {
-    QString text;
-    QRect geometry;
-    QFont font;
-    bool asWritten;
-    QFont flowFont;             // when not as written: the names in this font
-    QStringList names;          // ... at these baselines
-    std::vector<QPointF> places;
-  };
-  const Layout& CurrentLayout() const;
-
-  int house_;
-  QPoint place_;
-  mutable std::optional<Layout> layout_;
-};
 
 class frmDisplay : public QWidget {
   Q_OBJECT

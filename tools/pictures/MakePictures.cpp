@@ -1,5 +1,5 @@
 // Build and run by hand from the repository root (the PNGs it writes are committed):
-//   g++ -std=c++20 -O1 -fPIC tools/pictures/MakePictures.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/MakePictures && QT_QPA_PLATFORM=offscreen /tmp/MakePictures assets
+//   g++ -std=c++20 -O1 -fPIC tools/pictures/MakePictures.cpp -Isrc $(pkg-config --cflags --libs Qt6Gui) -o /tmp/MakePictures && QT_QPA_PLATFORM=offscreen /tmp/MakePictures assets
 //
 // Draws every picture the program shows: the twelve sign glyphs, the chart wheel,
 // the six chakra emblems, the four toolbar pictures and the program icon, each at
@@ -23,6 +23,8 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+
+#include "chart/WheelGeometry.h"
 
 namespace {
 
@@ -110,16 +112,16 @@ void DrawSign(QPainter& p, const Sign& sign) {
 // Houses run counter-clockwise from the left end of the horizontal axis; house
 // numbers stand small in each segment next to the inner circle.
 
-constexpr double kCx = 225.0;
-constexpr double kCy = 215.5;
-constexpr double kInner = 58.0;      // inner circle
-constexpr double kDisc = 188.0;      // orange disc = inner edge of the band
-constexpr double kBandOuter = 213.0; // outer edge of the spectrum band
-
-QPointF Polar(double radius, double degrees) {
-  const double a = degrees * kPi / 180.0;  // counter-clockwise, y up on screen
-  return QPointF(kCx + radius * std::cos(a), kCy - radius * std::sin(a));
-}
+// Its geometry is the one the chart window lays the houses out on.
+using wheel::HouseStart;
+using wheel::kBandOuterRadius;
+using wheel::kCentreX;
+using wheel::kCentreY;
+using wheel::kDiscRadius;
+using wheel::kHouseSpan;
+using wheel::kInnerRadius;
+using wheel::kNumbersRadius;
+using wheel::Polar;
 
 void DrawLotus(QPainter& p, QPointF centre, double radius, int petals, const QColor& petal,
                const QColor& edge, double rotation = 90.0) {
@@ -142,7 +144,7 @@ void DrawLotus(QPainter& p, QPointF centre, double radius, int petals, const QCo
 }
 
 void DrawWheel(QPainter& p) {
-  const QPointF c(kCx, kCy);
+  const QPointF c(kCentreX, kCentreY);
 
   // Spectrum band, shaded once round the circle.
   QConicalGradient spectrum(c, 0);
@@ -150,8 +152,8 @@ void DrawWheel(QPainter& p) {
     spectrum.setColorAt(i / 12.0, QColor::fromHsvF(std::fmod(i / 12.0, 1.0), 0.55, 1.0));
   }
   QPainterPath band;
-  band.addEllipse(c, kBandOuter, kBandOuter);
-  band.addEllipse(c, kDisc, kDisc);
+  band.addEllipse(c, kBandOuterRadius, kBandOuterRadius);
+  band.addEllipse(c, kDiscRadius, kDiscRadius);
   p.fillPath(band, spectrum);
 
   // Degree ticks: every degree short, every fifth longer, every tenth longer still.
@@ -166,22 +168,22 @@ void DrawWheel(QPainter& p) {
       width = 0.8;
     }
     p.setPen(QPen(QColor(90, 40, 20, 200), width));
-    p.drawLine(Polar(kBandOuter, d), Polar(kBandOuter - len, d));
-    p.drawLine(Polar(kDisc, d), Polar(kDisc + len * 0.6, d));
+    p.drawLine(Polar(kBandOuterRadius, d), Polar(kBandOuterRadius - len, d));
+    p.drawLine(Polar(kDiscRadius, d), Polar(kDiscRadius + len * 0.6, d));
   }
   p.setPen(QPen(QColor(120, 50, 10), 1.3));
   p.setBrush(Qt::NoBrush);
-  p.drawEllipse(c, kBandOuter, kBandOuter);
+  p.drawEllipse(c, kBandOuterRadius, kBandOuterRadius);
 
   // Orange disc in twelve segments, alternating two shades, lit from the centre.
   for (int h = 0; h < 12; ++h) {
-    const double start = 180.0 + 30.0 * h;
+    const double start = HouseStart(h);
     QPainterPath segment;
-    segment.moveTo(Polar(kInner, start));
-    segment.arcTo(QRectF(kCx - kDisc, kCy - kDisc, 2 * kDisc, 2 * kDisc), start, 30.0);
-    segment.arcTo(QRectF(kCx - kInner, kCy - kInner, 2 * kInner, 2 * kInner), start + 30.0, -30.0);
+    segment.moveTo(Polar(kInnerRadius, start));
+    segment.arcTo(QRectF(kCentreX - kDiscRadius, kCentreY - kDiscRadius, 2 * kDiscRadius, 2 * kDiscRadius), start, kHouseSpan);
+    segment.arcTo(QRectF(kCentreX - kInnerRadius, kCentreY - kInnerRadius, 2 * kInnerRadius, 2 * kInnerRadius), start + kHouseSpan, -kHouseSpan);
     segment.closeSubpath();
-    QRadialGradient glow(c, kDisc);
+    QRadialGradient glow(c, kDiscRadius);
     const QColor shade = (h % 2 == 0) ? QColor(255, 176, 64) : QColor(255, 160, 40);
     glow.setColorAt(0.0, shade.lighter(118));
     glow.setColorAt(0.75, shade);
@@ -190,31 +192,31 @@ void DrawWheel(QPainter& p) {
   }
   // Segment boundaries; the two axes a little stronger.
   for (int h = 0; h < 12; ++h) {
-    const double angle = 30.0 * h;
+    const double angle = kHouseSpan * h;
     const bool axis = h % 3 == 0;
     p.setPen(QPen(axis ? QColor(140, 50, 0) : QColor(190, 90, 10), axis ? 1.6 : 1.0));
-    p.drawLine(Polar(kInner, angle), Polar(kDisc, angle));
+    p.drawLine(Polar(kInnerRadius, angle), Polar(kDiscRadius, angle));
   }
   p.setPen(QPen(QColor(150, 60, 0), 1.4));
   p.setBrush(Qt::NoBrush);
-  p.drawEllipse(c, kDisc, kDisc);
+  p.drawEllipse(c, kDiscRadius, kDiscRadius);
 
   // House numbers, small, inside each segment next to the inner circle.
   const QFont numberFont = SymbolFont(11, true);
   for (int h = 0; h < 12; ++h) {
-    const double mid = 180.0 + 30.0 * h + 15.0;
-    CentredText(p, QString::number(h + 1), Polar(kInner + 14.0, mid), numberFont, QColor(150, 62, 0));
+    const double mid = HouseStart(h) + kHouseSpan / 2;
+    CentredText(p, QString::number(h + 1), Polar(kNumbersRadius, mid), numberFont, QColor(150, 62, 0));
   }
 
   // Inner circle with the emblem: a lotus of eight petals round a golden seed.
-  QRadialGradient centre(c, kInner);
+  QRadialGradient centre(c, kInnerRadius);
   centre.setColorAt(0, QColor(255, 250, 235));
   centre.setColorAt(1, QColor(255, 226, 170));
   p.setPen(QPen(QColor(150, 60, 0), 1.6));
   p.setBrush(centre);
-  p.drawEllipse(c, kInner, kInner);
-  DrawLotus(p, c, kInner * 0.78, 8, QColor(236, 98, 120, 220), QColor(150, 30, 60), 90.0);
-  DrawLotus(p, c, kInner * 0.55, 8, QColor(250, 170, 180, 230), QColor(170, 50, 80), 112.5);
+  p.drawEllipse(c, kInnerRadius, kInnerRadius);
+  DrawLotus(p, c, kInnerRadius * 0.78, 8, QColor(236, 98, 120, 220), QColor(150, 30, 60), 90.0);
+  DrawLotus(p, c, kInnerRadius * 0.55, 8, QColor(250, 170, 180, 230), QColor(170, 50, 80), 112.5);
   QRadialGradient seed(c, 11);
   seed.setColorAt(0, QColor(255, 236, 120));
   seed.setColorAt(1, QColor(220, 150, 20));
@@ -229,18 +231,18 @@ void DrawWheel(QPainter& p) {
   p.setBrush(QColor(110, 20, 20));
   for (int d = 0; d < 360; d += 90) {
     QPainterPath wedge;
-    wedge.moveTo(Polar(kDisc + 1.0, d));
-    wedge.lineTo(Polar(kBandOuter + 0.5, d + 2.6));
-    wedge.lineTo(Polar(kBandOuter + 0.5, d - 2.6));
+    wedge.moveTo(Polar(kDiscRadius + 1.0, d));
+    wedge.lineTo(Polar(kBandOuterRadius + 0.5, d + 2.6));
+    wedge.lineTo(Polar(kBandOuterRadius + 0.5, d - 2.6));
     wedge.closeSubpath();
     p.drawPath(wedge);
   }
   // Outside the band, where the picture leaves room: left and right arrow heads.
   for (int d : {0, 180}) {
     QPainterPath head;
-    head.moveTo(Polar(kBandOuter + 1.5, d));
-    head.lineTo(Polar(kBandOuter + 10.0, d + 2.2));
-    head.lineTo(Polar(kBandOuter + 10.0, d - 2.2));
+    head.moveTo(Polar(kBandOuterRadius + 1.5, d));
+    head.lineTo(Polar(kBandOuterRadius + 10.0, d + 2.2));
+    head.lineTo(Polar(kBandOuterRadius + 10.0, d - 2.2));
     head.closeSubpath();
     p.drawPath(head);
   }
@@ -468,7 +470,7 @@ int main(int argc, char* argv[]) {
     Save(QStringLiteral("signs/%1.png").arg(QLatin1String(sign.file)), 20, 20,
          [&](QPainter& p) { DrawSign(p, sign); });
   }
-  Save(QStringLiteral("wheel.png"), 450, 431, DrawWheel);
+  Save(QStringLiteral("wheel.png"), wheel::kWidth, wheel::kHeight, DrawWheel);
   for (int i = 0; i < 6; ++i) {
     Save(QStringLiteral("chakra/%1.png").arg(i + 1), 40, 40, [i](QPainter& p) { DrawChakra(p, i); });
   }

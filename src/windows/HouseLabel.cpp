@@ -1,0 +1,50 @@
+#include "windows/HouseLabel.h"
+
+#include <QPainter>
+#include <QPalette>
+
+#include "chart/WheelGeometry.h"
+
+HouseLabel::HouseLabel(QWidget* wheel, int house, const QFont& numberFont)
+    : QLabel(wheel), house_(house), numberFont_(numberFont) {
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setGeometry(HouseLabelRoom(house_, HouseLayout{}));
+}
+
+void HouseLabel::setText(const QString& text) {
+  QLabel::setText(text);
+  setGeometry(HouseLabelRoom(house_, Layout()));
+}
+
+void HouseLabel::ShowPlaceholder(const QString& text) {
+  QLabel::setText(text);
+  layout_ = Cached{text, font(), HouseLayout{}};
+  setGeometry(HouseLabelRoom(house_, layout_->layout));
+}
+
+QStringList HouseLabel::ListLines(const QString& text) {
+  QStringList lines = text.split(QLatin1Char('\n'));
+  for (QString& line : lines) line = line.remove(QLatin1Char('\r')).trimmed();
+  return lines;
+}
+
+const HouseLayout& HouseLabel::Layout() const {
+  const QString list = text();
+  if (!layout_ || layout_->text != list || layout_->font != font()) {
+    layout_ = Cached{list, font(), LayOutHouse(house_, ListLines(list), font(), numberFont_)};
+  }
+  return layout_->layout;
+}
+
+void HouseLabel::paintEvent(QPaintEvent* event) {
+  const HouseLayout& layout = Layout();
+  // A list that keeps its written place is drawn as any label draws its text.
+  if (layout.asWritten && pos() == wheel::kHouseSpots[static_cast<std::size_t>(house_)].list) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.setFont(layout.font);
+  for (const PlacedName& placed : layout.names) painter.drawText(placed.baseline - QPointF(pos()), placed.name);
+}
