@@ -9,6 +9,8 @@
 #include <QPalette>
 #include <QScreen>
 #include <QTextDocument>
+#include <QWindow>
+#include <algorithm>
 #include <array>
 
 namespace platform {
@@ -117,11 +119,50 @@ void PrepareFont(const QFont& font) {
   layout.endLayout();
 }
 
+namespace {
+
+const QScreen* ScreenOf(const QWidget* window) {
+  const QScreen* screen = window->screen();
+  return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+// Places the window's frame at the place in `frame` pulled inside `available`:
+// back from the right and bottom edges, but never past the left and top ones, so
+// the title bar and the menus stay on the screen. A window that can be resized
+// is first made no larger than the area.
+void PlaceInside(QWidget* window, QRect frame, const QRect& available) {
+  const QSize frameExtra = frame.size() - window->size();
+  if (window->minimumSize() != window->maximumSize()) {
+    const QSize fitting = window->size().boundedTo(available.size() - frameExtra).expandedTo(window->minimumSize());
+    if (fitting != window->size()) window->resize(fitting);
+    frame.setSize(window->size() + frameExtra);
+  }
+  const int left = std::max(std::min(frame.left(), available.right() + 1 - frame.width()), available.left());
+  const int top = std::max(std::min(frame.top(), available.bottom() + 1 - frame.height()), available.top());
+  if (QPoint(left, top) == window->frameGeometry().topLeft()) return;
+  // Before the window system has framed the window, through the native window:
+  // the window system then places the frame itself.
+  QWindow* native = window->windowHandle();
+  if (native && frameExtra.isNull()) {
+    native->setFramePosition(QPoint(left, top));
+  } else {
+    window->move(left, top);
+  }
+}
+
+}  // namespace
+
 void CentreOnScreen(QWidget* window) {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+  if (const QScreen* screen = ScreenOf(window)) {
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    PlaceInside(window, frame, screen->availableGeometry());
+  }
+}
+
+void KeepOnScreen(QWidget* window) {
+  if (const QScreen* screen = ScreenOf(window)) {
+    PlaceInside(window, window->frameGeometry(), screen->availableGeometry());
   }
 }
 

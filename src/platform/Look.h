@@ -65,9 +65,15 @@ QFont UiFont(const QString& face, double pointSize, bool bold = false,
 // program is idle, before a window needs the font.
 void PrepareFont(const QFont& font);
 
-// Moves a window so that it stands centred in the primary screen's free area,
-// with its frame once the window has been shown.
+// Moves a window so that it stands centred in its screen's free area, with its
+// frame once the window has been shown, and then as KeepOnScreen says.
 void CentreOnScreen(QWidget* window);
+
+// Moves a window so that its frame lies inside its screen's free area; a window
+// that can be resized is first made no larger than that area. A window larger
+// than the area starts at its top-left corner, so its title bar and menus stay
+// within reach.
+void KeepOnScreen(QWidget* window);
 
 // The tooltip that shows text as it stands, even when it looks like markup.
 QString PlainToolTip(const QString& text);
