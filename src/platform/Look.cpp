@@ -34,13 +34,17 @@ void SetForeColor(QWidget* control, const QColor& colour) {
   control->setPalette(palette);
 }
 
-void SetBackColor(QWidget* control, const QColor& colour) {
+void SetBackColor(QWidget* control, const QColor& colour, const QColor& textColour) {
   QPalette palette = control->palette();
   palette.setColor(QPalette::Window, colour);
   palette.setColor(QPalette::Base, colour);
+  palette.setColor(QPalette::WindowText, textColour);
+  palette.setColor(QPalette::Text, textColour);
   control->setPalette(palette);
   control->setAutoFillBackground(true);
 }
+
+QColor LinkOnDesktop(const QWidget* control) { return control->palette().color(QPalette::Link); }
 
 QLabel* MakeLabel(QWidget* parent, const LabelLayout& layout) {
   auto* label = new QLabel(layout.text, parent);

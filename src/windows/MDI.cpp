@@ -63,7 +63,7 @@ constexpr int URLWidth = 5520;
 QWidget* Strip(QWidget* parent, const char* name, int heightTw) {
   auto* strip = new QWidget(parent);
   strip->setObjectName(QString::fromLatin1(name));
-  platform::SetBackColor(strip, StripColour);
+  platform::SetBackColor(strip, StripColour, platform::ClassicColor(0));
   strip->setFixedHeight(Px(heightTw));
   return strip;
 }
