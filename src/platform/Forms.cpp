@@ -20,7 +20,8 @@ namespace {
 // maximised (or full screen, or minimised): the size it is restored to may be
 // larger than the screen, or leave its title bar off it. The window system may
 // apply the restored geometry before or after the change of state, so the
-// window is kept on the screen at the change and at the resize that follows it.
+// window is kept on the screen after the change and after the resize that
+// follows it, once the window system has answered each.
 class RestoredOnScreen final : public QObject {
  public:
   explicit RestoredOnScreen(QWidget* window) : QObject(window), window_(window) {}
@@ -40,8 +41,8 @@ class RestoredOnScreen final : public QObject {
     return false;
   }
 
-  // Once the window system has settled the geometry; a window resized again in
-  // the meantime (by the program or the user) is left as it was made.
+  // A window resized again in the meantime (by the program or the user) is left
+  // as it was made.
   void KeepSoon() {
     QTimer::singleShot(0, window_, [window = window_, size = window_->size()] {
       if (window->size() == size && !window->isMaximized() && !window->isMinimized() && !window->isFullScreen()) {
