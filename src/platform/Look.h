@@ -72,15 +72,12 @@ QFont UiFont(const QString& face, double pointSize, bool bold = false,
 // program is idle, before a window needs the font.
 void PrepareFont(const QFont& font);
 
-// Moves a window so that it stands centred in its screen's free area, with its
-// frame once the window has been shown, and then as KeepOnScreen says.
+// Moves a window so that its frame stands centred in its screen's free area (a
+// frame not yet drawn counts as large as those of the windows shown). A window
+// that can be resized is first made no larger than that area, so it also fits
+// when restored from maximised; a window larger than the area starts at its
+// top-left corner, so its title bar and menus stay within reach.
 void CentreOnScreen(QWidget* window);
-
-// Moves a window so that its frame lies inside its screen's free area; a window
-// that can be resized is first made no larger than that area. A window larger
-// than the area starts at its top-left corner, so its title bar and menus stay
-// within reach.
-void KeepOnScreen(QWidget* window);
 
 // The tooltip that shows text as it stands, even when it looks like markup.
 QString PlainToolTip(const QString& text);

@@ -304,7 +304,6 @@ TEST_F(MDITest, ResizePlacesButtonsFromTheRightAndCentresTheHeadings) {
   EXPECT_EQ(mdi.cmdBack->width() * 15, 1095);
   EXPECT_EQ(mdi.cmdInterpretation->width() * 15, 1695);
   mdi.setWindowState(Qt::WindowNoState);
-  QApplication::processEvents();  // restored, and kept on the screen, before it is widened
   // An outer width of 1024 pixels is 15360 twips.
   mdi.resize(1024 - (mdi.frameGeometry().width() - mdi.width()), 700);
   QApplication::processEvents();
