@@ -1,5 +1,6 @@
 #include "platform/Look.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QFontDatabase>
@@ -9,6 +10,8 @@
 #include <QPalette>
 #include <QScreen>
 #include <QTextDocument>
+#include <QWindow>
+#include <algorithm>
 #include <array>
 
 namespace platform {
@@ -32,13 +35,17 @@ void SetForeColor(QWidget* control, const QColor& colour) {
   control->setPalette(palette);
 }
 
-void SetBackColor(QWidget* control, const QColor& colour) {
+void SetBackColor(QWidget* control, const QColor& colour, const QColor& textColour) {
   QPalette palette = control->palette();
   palette.setColor(QPalette::Window, colour);
   palette.setColor(QPalette::Base, colour);
+  palette.setColor(QPalette::WindowText, textColour);
+  palette.setColor(QPalette::Text, textColour);
   control->setPalette(palette);
   control->setAutoFillBackground(true);
 }
+
+QColor LinkOnDesktop(const QWidget* control) { return control->palette().color(QPalette::Link); }
 
 QLabel* MakeLabel(QWidget* parent, const LabelLayout& layout) {
   auto* label = new QLabel(layout.text, parent);
@@ -117,11 +124,59 @@ void PrepareFont(const QFont& font) {
   layout.endLayout();
 }
 
+namespace {
+
+const QScreen* ScreenOf(const QWidget* window) {
+  const QScreen* screen = window->screen();
+  return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+// How much larger than its window a frame is: the window's own once the window
+// system has framed it, before then that of a framed window already shown (the
+// same decorations), else nothing.
+QSize FrameExtra(const QWidget* window) {
+  const QSize own = window->frameGeometry().size() - window->size();
+  if (!own.isNull()) return own;
+  for (const QWidget* shown : QApplication::topLevelWidgets()) {
+    const QSize extra = shown->frameGeometry().size() - shown->size();
+    if (shown != window && shown->isVisible() && !extra.isNull()) return extra;
+  }
+  return own;
+}
+
+// Places the window's frame with its top-left corner at topLeft pulled inside
+// `available`: back from the right and bottom edges, but never past the left and
+// top ones, so the title bar and the menus stay on the screen. A window that can
+// be resized is first made no larger than the area.
+void PlaceInside(QWidget* window, QPoint topLeft, const QRect& available) {
+  const bool framed = window->frameGeometry().size() != window->size();
+  const QSize frameExtra = FrameExtra(window);
+  if (window->minimumSize() != window->maximumSize()) {
+    const QSize fitting = window->size().boundedTo(available.size() - frameExtra).expandedTo(window->minimumSize());
+    if (fitting != window->size()) window->resize(fitting);
+  }
+  const QRect frame(topLeft, window->size() + frameExtra);
+  const int left = std::max(std::min(frame.left(), available.right() + 1 - frame.width()), available.left());
+  const int top = std::max(std::min(frame.top(), available.bottom() + 1 - frame.height()), available.top());
+  if (QPoint(left, top) == window->frameGeometry().topLeft()) return;
+  // Before the window system has framed the window, through the native window:
+  // the window system then places the frame itself.
+  QWindow* native = window->windowHandle();
+  if (native && !framed) {
+    native->setFramePosition(QPoint(left, top));
+  } else {
+    window->move(left, top);
+  }
+}
+
+}  // namespace
+
 void CentreOnScreen(QWidget* window) {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+  if (const QScreen* screen = ScreenOf(window)) {
+    const QRect available = screen->availableGeometry();
+    QRect frame(QPoint(), window->size().boundedTo(available.size()) + FrameExtra(window));
+    frame.moveCenter(available.center());
+    PlaceInside(window, frame.topLeft(), available);
   }
 }
 

@@ -33,8 +33,15 @@ QColor ClassicColor(int number);
 // The colour a control draws its text in, for every kind of control (labels,
 // buttons and check boxes, text boxes).
 void SetForeColor(QWidget* control, const QColor& colour);
-// The colour a control fills its background with; the control paints it itself.
-void SetBackColor(QWidget* control, const QColor& colour);
+// The colour a control fills its background with, and the colour its texts
+// (labels, text boxes) are drawn in on it: a control that paints its own
+// background never takes its text colour from the desktop, where it might not
+// read. Buttons keep the desktop's face and text colours.
+void SetBackColor(QWidget* control, const QColor& colour, const QColor& textColour);
+
+// The colour of a link drawn on the desktop's own background: the desktop's link
+// colour, blue on a light desktop and a light blue on a dark one.
+QColor LinkOnDesktop(const QWidget* control);
 
 // A label as a window designs it. The text is shown as it stands (never as rich
 // text); what is left out comes from the parent (font, colour) or stays Qt's
@@ -65,8 +72,11 @@ QFont UiFont(const QString& face, double pointSize, bool bold = false,
 // program is idle, before a window needs the font.
 void PrepareFont(const QFont& font);
 
-// Moves a window so that it stands centred in the primary screen's free area,
-// with its frame once the window has been shown.
+// Moves a window so that its frame stands centred in its screen's free area (a
+// frame not yet drawn counts as large as those of the windows shown). A window
+// that can be resized is first made no larger than that area, so it also fits
+// when restored from maximised; a window larger than the area starts at its
+// top-left corner, so its title bar and menus stay within reach.
 void CentreOnScreen(QWidget* window);
 
 // The tooltip that shows text as it stands, even when it looks like markup.

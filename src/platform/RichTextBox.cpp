@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -126,6 +127,12 @@ RichTextBox::RichTextBox(QWidget* parent) : QWidget(parent), edit_(new QTextEdit
   layout->addWidget(edit_);
   edit_->setAcceptRichText(false);
   edit_->setLineWrapMode(QTextEdit::WidgetWidth);
+  // The texts come in colours of their own, which read on white, not on
+  // whatever the desktop's text boxes are; the scroll bar keeps the desktop's.
+  QPalette colours = edit_->palette();
+  colours.setColor(QPalette::Base, Qt::white);
+  colours.setColor(QPalette::Text, Qt::black);
+  edit_->setPalette(colours);
   // Until the box is first shown its scroll bar stands, so the text is first laid
   // out at the width a long text is read in; showEvent lets it come and go.
   edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

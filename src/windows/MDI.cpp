@@ -63,7 +63,7 @@ constexpr int URLWidth = 5520;
 QWidget* Strip(QWidget* parent, const char* name, int heightTw) {
   auto* strip = new QWidget(parent);
   strip->setObjectName(QString::fromLatin1(name));
-  platform::SetBackColor(strip, StripColour);
+  platform::SetBackColor(strip, StripColour, platform::ClassicColor(0));
   strip->setFixedHeight(Px(heightTw));
   return strip;
 }
@@ -195,14 +195,9 @@ MDI::MDI() {
 
   // Started centred on the screen and maximised.
   resize(Px(15360), Px(11520));
-  // Restored from maximised it stands in the middle of the screen; a window
-  // larger than the screen keeps its title bar on it.
-  if (const QScreen* shown = screen()) {
-    const QRect available = shown->availableGeometry();
-    QRect placed = frameGeometry();
-    placed.moveCenter(available.center());
-    move(std::max(placed.left(), available.left()), std::max(placed.top(), available.top()));
-  }
+  // Restored from maximised it stands in the middle of the screen, no larger
+  // than the screen's free area.
+  platform::CentreOnScreen(this);
   setWindowState(Qt::WindowMaximized);
 }
 

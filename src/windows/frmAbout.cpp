@@ -20,7 +20,7 @@ namespace {
 QFrame* MakeLine(QWidget* parent, const char* name, const QColor& colour, int x1, int x2, int y, int width) {
   auto* line = new QFrame(parent);
   line->setObjectName(QLatin1String(name));
-  platform::SetBackColor(line, colour);
+  platform::SetBackColor(line, colour, colour);
   const int top = platform::Px(y) - (width - 1) / 2;
   line->setGeometry(platform::Px(x1), top, platform::Px(x2) - platform::Px(x1) + 1, width);
   return line;
@@ -35,7 +35,7 @@ frmAbout::frmAbout() {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
   setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25));
-  platform::SetBackColor(this, platform::ClassicColor(15));
+  platform::SetBackColor(this, platform::ClassicColor(15), platform::ClassicColor(0));
   setFixedSize(platform::Px(6435), platform::Px(3555));
 
   picIcon = new QLabel(this);

@@ -139,8 +139,7 @@ frmDisplay::frmDisplay() {
   setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.25"));
   setWindowIcon(platform::ProgramIcon());
   setFont(UiFont(QStringLiteral("Verdana"), 8.25));
-  SetBackColor(this, Qt::white);
-  SetForeColor(this, Qt::black);
+  SetBackColor(this, Qt::white, Qt::black);
   setFixedSize(Px(15000), Px(7950));
   // The window itself takes the focus when it is activated, so no chakra box
   // becomes the focus widget unasked.
@@ -185,9 +184,10 @@ void frmDisplay::BuildLeftColumn() {
   const QFont frameFont = UiFont(QStringLiteral("Verdana"), 8.25, true);
   const QFont rowFont = UiFont(QStringLiteral("Verdana"), 9.75);
   const QString frameStyle = QStringLiteral(
-      "QGroupBox { background: white; border: 1px solid rgb(160, 160, 160); margin-top: 7px; }"
+      "QGroupBox { background: white; color: black; border: 1px solid rgb(160, 160, 160); margin-top: 7px; }"
       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px;"
-      " padding: 0px 3px; background: white; }");
+      " padding: 0px 3px; background: white; color: black; }"
+      "QLabel { color: black; }");
 
   fraWestern = new QGroupBox(QStringLiteral("Planetary Positions"), this);
   fraWestern->setObjectName(QStringLiteral("fraWestern"));
@@ -349,8 +349,7 @@ void frmDisplay::BuildChakraPanel() {
   chakra->setObjectName(QStringLiteral("lblCaptions(1)"));
   chakra->setFont(UiFont(QStringLiteral("Verdana"), 9.75, true));
   chakra->setAlignment(Qt::AlignCenter);
-  SetBackColor(chakra, kDarkRed);
-  SetForeColor(chakra, Qt::white);
+  SetBackColor(chakra, kDarkRed, Qt::white);
   PlaceTw(chakra, 1365, 0, 915, 240);
   lblCaptions[1] = chakra;
 
@@ -367,7 +366,7 @@ void frmDisplay::BuildChakraPanel() {
       auto* box = new ChartTextBox(Picture2);
       box->setObjectName(Indexed("txtChakraPlanets", index));
       box->setFont(boxFont);
-      SetBackColor(box, row.colour);
+      SetBackColor(box, row.colour, Qt::black);
       box->viewport()->setAutoFillBackground(true);
       box->viewport()->setPalette(box->palette());
       PlaceTw(box, side == 0 ? 60 : 2375, row.boxTop, 1200, 1005);
@@ -378,7 +377,7 @@ void frmDisplay::BuildChakraPanel() {
     name->setObjectName(Indexed("lblCaptions", 3 + m));
     name->setFont(headingFont);
     name->setAlignment(Qt::AlignCenter);
-    SetBackColor(name, row.colour);
+    SetBackColor(name, row.colour, Qt::black);
     PlaceTw(name, 1305, row.boxTop, 1035, 225);
     lblCaptions[static_cast<std::size_t>(3 + m)] = name;
 

@@ -98,7 +98,7 @@ frmExitScreen::frmExitScreen() {
   // Fixed single border, no minimise or maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
-  platform::SetBackColor(this, White);
+  platform::SetBackColor(this, White, platform::ClassicColor(0));
   setFixedSize(platform::Px(11115), platform::Px(4725));
 
   Picture1 = new QLabel(this);

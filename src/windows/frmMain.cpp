@@ -138,7 +138,8 @@ void frmMain::BuildControls() {
   client->setFixedSize(platform::Px(10800), platform::Px(6930));
 
   // ---- The texts of the window; the clickable ones get their hand cursor below.
-  const QColor linkColour = platform::ClassicColor(9);
+  // The window leaves its background to the desktop, and so the links' colour too.
+  const QColor linkColour = platform::LinkOnDesktop(this);
   const QFont bold = platform::UiFont(QStringLiteral("Verdana"), 8.25, true);
   const QFont boldLink = platform::UiFont(QStringLiteral("Verdana"), 8.25, true, false, true);
   const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;

@@ -21,7 +21,6 @@ using platform::UiFont;
 
 namespace {
 
-const QColor LinkBlue(0, 0, 255);
 
 // The client area holds the controls with a 30-twip margin around them.
 constexpr int ClientWidth = 6225;
@@ -55,12 +54,13 @@ frmSave::frmSave() {
   fraFullBrand = new QGroupBox(this);
   fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
   PlaceTw(fraFullBrand, 30, 5640, 6135, 800);
-  // The label on top hides the other one: both fill their background in the button colour.
+  // The label on top hides the other one: both fill their background in the
+  // desktop's button colour, with the desktop's link colour on it.
   const auto advert = [this](const char* name, const QString& text) {
     QLabel* label = platform::MakeLabel(fraFullBrand, {name, text, {120, 150, 5895, 600},
-                                                       UiFont(QStringLiteral("Verdana"), 8.25, true), LinkBlue,
+                                                       UiFont(QStringLiteral("Verdana"), 8.25, true), {},
                                                        Qt::AlignLeft | Qt::AlignTop, true});
-    platform::SetBackColor(label, label->palette().color(QPalette::Button));
+    platform::SetBackColor(label, label->palette().color(QPalette::Button), platform::LinkOnDesktop(label));
     return label;
   };
   lblFullBrand = advert("lblFullBrand", QStringLiteral("Home Business Opportunity. Start your own Internet business "
