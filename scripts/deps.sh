@@ -2,7 +2,7 @@
 # needs, but only those that are missing, and refreshes the package lists only then.
 ormandel_install_deps() {
   local packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-                  libbenchmark-dev fonts-dejavu-core)
+                  libbenchmark-dev fonts-dejavu-core libcups2-dev)
   local missing=()
   local p
   for p in "${packages[@]}"; do
