@@ -67,7 +67,14 @@ Spool $d/pdf-spool
 Log $d/log
 CONF
   trap stop_print_server EXIT
-  timeout 3600 /usr/sbin/cupsd -f -c "$d/cupsd.conf" -s "$d/cups-files.conf" >"$d/log/cupsd.out" 2>&1 &
+  run_print_server
+}
+
+# Starts cupsd on the folder made above and waits for its socket; the test stops
+# it at its end to see a stopped server told.
+run_print_server() {
+  local d="$print_server_dir"
+  timeout 3600 /usr/sbin/cupsd -f -c "$d/cupsd.conf" -s "$d/cups-files.conf" >>"$d/log/cupsd.out" 2>&1 &
   print_server_pid=$!
   local i
   for i in $(seq 50); do
@@ -77,16 +84,24 @@ CONF
   if [ ! -S "$d/cups.sock" ]; then
     echo "== the print server did not start; the real-print test is skipped" >&2
     stop_print_server
+    unset ORMANDEL_TEST_CUPS_SERVER ORMANDEL_TEST_CUPS_OUT ORMANDEL_TEST_CUPS_PID
     return 0
   fi
   export ORMANDEL_TEST_CUPS_SERVER="$d/cups.sock"
   export ORMANDEL_TEST_CUPS_OUT="$d/out"
+  export ORMANDEL_TEST_CUPS_PID="$print_server_pid"
   echo "== print server at $ORMANDEL_TEST_CUPS_SERVER"
 }
 
-# (Re)creates the three queues before each test run: the test removes one.
+# (Re)creates the three queues before each test run, and the server when the
+# last run stopped it: the test removes one queue and stops the server.
 add_print_queues() {
   [ -n "${ORMANDEL_TEST_CUPS_SERVER:-}" ] || return 0
+  if ! kill -0 "$print_server_pid" 2>/dev/null; then
+    wait "$print_server_pid" 2>/dev/null || true
+    run_print_server
+    [ -n "${ORMANDEL_TEST_CUPS_SERVER:-}" ] || return 0
+  fi
   local q
   for q in PDF Rejecting Removed; do
     timeout 30 lpadmin -h "$ORMANDEL_TEST_CUPS_SERVER" -p "$q" -v "cups-pdf:/$cups_pdf_instance" -E \

@@ -1,9 +1,9 @@
 // The report printed through the program's own printer service to a real CUPS
 // server that the test script starts: the printer chosen in the real print
 // dialog, a job that lands as a PDF named after the program and the person, a
-// queue that refuses jobs and a printer removed after it was chosen, both told
-// to the user, and the printer ready for the next choice after them. Skipped
-// where no such server was started.
+// queue that refuses jobs, a printer removed after it was chosen and a stopped
+// server, each told to the user, and the printer ready for the next choice
+// after a failure. Skipped where no such server was started.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <signal.h>
 
 #include "astro/Shared.h"
 #include "platform/Forms.h"
@@ -146,6 +147,19 @@ TEST_F(RealPrintTest, JobsLandNamedAndFailuresAreToldWithTheReason) {
   since = QDateTime::currentDateTime();
   EXPECT_TRUE(PrintReport().empty());
   EXPECT_FALSE(LandedPdf(since).isEmpty());
+
+  // The print server stopped after the printer was chosen (the test script
+  // starts it again for the next run).
+  const pid_t server = static_cast<pid_t>(qEnvironmentVariableIntValue("ORMANDEL_TEST_CUPS_PID"));
+  ASSERT_GT(server, 0);
+  ASSERT_EQ(::kill(server, SIGTERM), 0);
+  QElapsedTimer waited;
+  waited.start();
+  while (::kill(server, 0) == 0 && waited.elapsed() < 10000) QTest::qWait(100);
+  shown = PrintReport();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("The report was not printed: the print server does not answer")))
+      << shown[0].text.toStdString();
 }
 
 }  // namespace
