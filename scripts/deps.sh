@@ -1,8 +1,9 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages the build
 # needs, but only those that are missing, and refreshes the package lists only then.
+# Extra package names given as arguments are installed with them.
 ormandel_install_deps() {
   local packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-                  libbenchmark-dev fonts-dejavu-core)
+                  libbenchmark-dev fonts-dejavu-core libcups2-dev "$@")
   local missing=()
   local p
   for p in "${packages[@]}"; do

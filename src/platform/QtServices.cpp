@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -28,6 +29,10 @@
 #include <unistd.h>
 
 #include "SiteConfig.h"
+
+#ifdef ORMANDEL_HAVE_CUPS
+#include <cups/cups.h>
+#endif
 
 namespace platform {
 
@@ -272,11 +277,70 @@ class QtFileDialogs final : public IFileDialogs {
   }
 };
 
+#ifdef ORMANDEL_HAVE_CUPS
+// Why the print server does not answer; nothing when it does.
+std::optional<QString> PrintServerSilence() {
+  http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+  if (http) {
+    httpClose(http);
+    return std::nullopt;
+  }
+  return QString::fromUtf8(cupsLastErrorString());
+}
+
+// Whether the print server knows the queue. The question also leaves CUPS's last
+// answer of this thread fresh, so what it holds after the job is about the job.
+bool QueueKnown(const QString& name) {
+  cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.toLocal8Bit().constData(), nullptr);
+  if (!dest) return false;
+  cupsFreeDests(1, dest);
+  return true;
+}
+
+// Why the print system refused the job just handed to it; nothing when it took
+// it. Qt hands the job to CUPS as the painter ends and keeps CUPS's answer to
+// itself; CUPS keeps the last answer of the thread.
+std::optional<QString> JobRefusal() {
+  if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) return std::nullopt;
+  return QString::fromUtf8(cupsLastErrorString());
+}
+#else
+std::optional<QString> PrintServerSilence() { return std::nullopt; }
+bool QueueKnown(const QString&) { return true; }
+std::optional<QString> JobRefusal() { return std::nullopt; }
+#endif
+
+// Qt's print dialog on Linux offers a page range (and odd or even pages) even
+// when its options leave the range out; without a range the choice is hidden, so
+// the dialog shows nothing that the print would not do.
+class ProgramPrintDialog final : public QPrintDialog {
+ public:
+  ProgramPrintDialog(QPrinter* printer, QWidget* parent, bool noPageRange)
+      : QPrintDialog(printer, parent), noPageRange_(noPageRange) {}
+
+  void setVisible(bool visible) override {
+    QPrintDialog::setVisible(visible);
+    if (!visible || !noPageRange_) return;
+    if (auto* range = findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
+  }
+
+ private:
+  bool noPageRange_;
+};
+
 class QtPrinter final : public IPrinter {
  public:
-  QPrinter& CurrentPrinter() override { return printer_; }
+  PrintResult Print(const QString& docName, const std::function<bool(QPrinter&)>& draw) override {
+    PrintResult result = PrintOnPrinter(*printer_, docName, draw);
+    // A job whose painter could not start can leave Qt's printer marked active
+    // for good, refusing every later setting ("Cannot be changed while printer is
+    // active"); the next choice and job get a fresh printer with what was chosen.
+    if (result.outcome == PrintResult::Outcome::NotStarted) Renew();
+    return result;
+  }
+
   bool ShowPrinterDialog(bool noPageRange, bool noPrintToFile) override {
-    QPrintDialog dialog(&printer_, QApplication::activeWindow());
+    ProgramPrintDialog dialog(printer_.get(), QApplication::activeWindow(), noPageRange);
     QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
     if (noPageRange) options &= ~(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection);
     if (noPrintToFile) options &= ~QAbstractPrintDialog::PrintToFile;
@@ -285,7 +349,22 @@ class QtPrinter final : public IPrinter {
   }
 
  private:
-  QPrinter printer_{QPrinter::HighResolution};
+  void Renew() {
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (printer_->outputFormat() == QPrinter::NativeFormat) {
+      if (!printer_->printerName().isEmpty()) fresh->setPrinterName(printer_->printerName());
+    } else if (!printer_->outputFileName().isEmpty()) {
+      fresh->setOutputFileName(printer_->outputFileName());
+    }
+    fresh->setPageLayout(printer_->pageLayout());
+    fresh->setCopyCount(printer_->copyCount());
+    fresh->setCollateCopies(printer_->collateCopies());
+    fresh->setDuplex(printer_->duplex());
+    fresh->setColorMode(printer_->colorMode());
+    printer_ = std::move(fresh);
+  }
+
+  std::unique_ptr<QPrinter> printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
 };
 
 class QtClock final : public IClock {
@@ -431,6 +510,34 @@ class QtLocationLookupFactory final : public ILocationLookupFactory {
 };
 
 }  // namespace
+
+PrintResult PrintOnPrinter(QPrinter& printer, const QString& docName,
+                           const std::function<bool(QPrinter&)>& draw) {
+  using Outcome = PrintResult::Outcome;
+  const bool queue = printer.outputFormat() == QPrinter::NativeFormat;
+  const QString name = printer.printerName();
+  if (queue) {
+    if (const auto silence = PrintServerSilence()) {
+      return {Outcome::NotPrinted, QStringLiteral("the print server does not answer (%1).").arg(*silence)};
+    }
+    // The printer chosen may have been removed since.
+    if (QPrinterInfo::printerInfo(name).isNull() || !QueueKnown(name)) {
+      return {Outcome::NotPrinted, QStringLiteral("the printer \"%1\" is no longer installed.").arg(name)};
+    }
+  }
+  printer.setDocName(docName);
+  printer.setPrintRange(QPrinter::AllPages);
+  if (!draw(printer)) return {Outcome::NotStarted, {}};
+  if (queue) {
+    if (const auto refusal = JobRefusal()) {
+      return {Outcome::NotPrinted, QStringLiteral("the printer \"%1\" did not take the job: %2").arg(name, *refusal)};
+    }
+  }
+  if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+    return {Outcome::NotPrinted, QStringLiteral("the printer \"%1\" reported an error.").arg(name)};
+  }
+  return {};
+}
 
 template <>
 std::unique_ptr<IMessageBox> MakeQtService<IMessageBox>() { return std::make_unique<QtMessageBox>(); }

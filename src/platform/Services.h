@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -72,15 +73,32 @@ class IFileDialogs {
 };
 
 // ---- Printer -----------------------------------------------------------------
+// How a print job ended. A job that did not print says why in `reason`, a clause
+// that completes "... was not printed: ", in the system's own words where it
+// gives any.
+struct PrintResult {
+  enum class Outcome { Printed, NotStarted, NotPrinted };
+  Outcome outcome = Outcome::Printed;
+  QString reason;  // empty unless NotPrinted
+};
+
 class IPrinter {
  public:
   virtual ~IPrinter() = default;
-  // The application's current printer: every print job goes to it.
-  virtual QPrinter& CurrentPrinter() = 0;
+  // One job on the application's current printer, named docName in the print
+  // queue. draw paints the pages onto the printer and returns false when the
+  // painter or a page could not be started. The whole document is printed,
+  // whatever range the printer carried.
+  virtual PrintResult Print(const QString& docName, const std::function<bool(QPrinter&)>& draw) = 0;
   // The printer dialog; a confirmed choice becomes the current printer.
   // False when the user cancelled.
   virtual bool ShowPrinterDialog(bool noPageRange, bool noPrintToFile) = 0;
 };
+
+// A job on the given printer as the Qt printer service runs it: a queue that is
+// gone or a print system that refused the job is reported, not swallowed.
+PrintResult PrintOnPrinter(QPrinter& printer, const QString& docName,
+                           const std::function<bool(QPrinter&)>& draw);
 
 // ---- Clock and random ----------------------------------------------------------
 class IClock {

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -266,32 +267,72 @@ TEST_F(FileDialogsTest, ANameIsSavedExactlyAsTypedOrRefusedWithTheReason) {
 
 namespace {
 
-// The printer dialog offers no page range and no printing to a file; a cancel
-// reports false and leaves the current printer as it was.
+// The printer dialog offers no page range (Qt's dialog shows one despite its
+// options) and no printing to a file; a cancel reports false and leaves the
+// printer as it was, and every dialog works on the same printer.
 TEST(PrinterDialogTest, NoPageRangeNoPrintToFileAndCancelChangesNothing) {
   std::unique_ptr<platform::IPrinter> printer = MakeQtService<platform::IPrinter>();
-  const QString before = printer->CurrentPrinter().printerName();
-  const int copiesBefore = printer->CurrentPrinter().copyCount();
-
-  bool pageRange = true;
-  bool printToFile = true;
-  bool sameDevice = false;
-  auto script = Drive({[&](QWidget* modal) {
+  struct Seen {
+    bool rangeOffered = true;
+    bool printToFile = true;
+    QPrinter* device = nullptr;
+    int copies = 0;
+  };
+  std::vector<Seen> seen;
+  const auto look = [&seen](QWidget* modal) {
     auto* dialog = qobject_cast<QPrintDialog*>(modal);
     if (dialog) {
-      pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
-      printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
-      sameDevice = dialog->printer() == &printer->CurrentPrinter();
+      Seen s;
+      s.rangeOffered = false;
+      for (auto* choice : dialog->findChildren<QAbstractButton*>()) {
+        if (choice->text().startsWith(QStringLiteral("Pages")) && choice->isVisibleTo(dialog)) s.rangeOffered = true;
+      }
+      s.printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+      s.device = dialog->printer();
+      s.copies = dialog->printer()->copyCount();
+      dialog->printer()->setCopyCount(s.copies + 2);  // what a cancelled dialog leaves is checked next time
+      if (!qEnvironmentVariableIsEmpty("ORMANDEL_SHOTS")) dialog->grab().save(QStringLiteral("/tmp/printdialog.png"));
+      seen.push_back(s);
     }
     static_cast<QDialog*>(modal)->reject();
-  }});
+  };
+  auto script = Drive({look});
   EXPECT_FALSE(printer->ShowPrinterDialog(true, true));
-  ASSERT_EQ(script->seen.size(), 1u);
-  EXPECT_FALSE(pageRange);
-  EXPECT_FALSE(printToFile);
-  EXPECT_TRUE(sameDevice);  // a confirmed choice goes to the printer every report prints on
-  EXPECT_EQ(printer->CurrentPrinter().printerName(), before);
-  EXPECT_EQ(printer->CurrentPrinter().copyCount(), copiesBefore);
+  auto again = Drive({look});
+  EXPECT_FALSE(printer->ShowPrinterDialog(true, true));
+  ASSERT_EQ(seen.size(), 2u);
+  for (const Seen& s : seen) {
+    EXPECT_FALSE(s.rangeOffered);
+    EXPECT_FALSE(s.printToFile);
+  }
+  EXPECT_EQ(seen[1].device, seen[0].device);  // a confirmed choice goes to the printer every job prints on
+  EXPECT_EQ(seen[1].copies, seen[0].copies + 2);
+}
+
+QStringList qtWarnings;
+void RecordWarning(QtMsgType, const QMessageLogContext&, const QString& text) { qtWarnings.append(text); }
+
+// Without any printer the job cannot start and says so; Qt's printer would stay
+// marked active after it, and refuse the next job's name and the next choice.
+TEST(PrinterDialogTest, AFailedJobLeavesThePrinterReadyForTheNextChoice) {
+  std::unique_ptr<platform::IPrinter> printer = MakeQtService<platform::IPrinter>();
+  qtWarnings.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(RecordWarning);
+  QStringList names;
+  const auto draw = [&names](QPrinter& device) {
+    names.append(device.docName());
+    QPainter painter;
+    return painter.begin(&device) && painter.end();
+  };
+  const platform::PrintResult first = printer->Print(QStringLiteral("QZ Astrology Ormandel - Anna"), draw);
+  const platform::PrintResult second = printer->Print(QStringLiteral("QZ Astrology Ormandel - Ben"), draw);
+  auto script = Drive({[](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); }});
+  printer->ShowPrinterDialog(true, true);
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(first.outcome, platform::PrintResult::Outcome::NotStarted);
+  EXPECT_EQ(second.outcome, platform::PrintResult::Outcome::NotStarted);
+  EXPECT_EQ(names.join(QStringLiteral(" | ")), QStringLiteral("QZ Astrology Ormandel - Anna | QZ Astrology Ormandel - Ben"));
+  EXPECT_TRUE(qtWarnings.filter(QStringLiteral("while printer is active")).isEmpty()) << qtWarnings.join('\n').toStdString();
 }
 
 }  // namespace

@@ -224,7 +224,7 @@ TEST_F(RichTextBoxTest, PrintsWholeContentOverAsManyPagesAsNeeded) {
   RichTextBox box;
   box.SetSelFontSize(12);
   box.SetSelText(QStringLiteral("One short line"));
-  box.SelPrint(d.printer->CurrentPrinter());
+  box.SelPrint(d.printer->printer);
   EXPECT_EQ(PdfPages(d.printer->PdfPath()), 1);
 
   QString lines;
@@ -233,7 +233,7 @@ TEST_F(RichTextBoxTest, PrintsWholeContentOverAsManyPagesAsNeeded) {
   box.SetSelFontSize(12);
   box.SetSelText(lines);
   box.SetSelStart(0);  // nothing selected: the whole box, not what is visible
-  box.SelPrint(d.printer->CurrentPrinter());
+  box.SelPrint(d.printer->printer);
   // 300 lines of 12 points need well over five pages of any paper size.
   EXPECT_GE(PdfPages(d.printer->PdfPath()), 5);
 }
@@ -247,7 +247,7 @@ TEST_F(RichTextBoxTest, PagesHoldWholeLinesOnceAndKeepHeadingsWithWhatFollows) {
   boxes.fill(QStringList(ChakraPlanetNames.begin(), ChakraPlanetNames.end()).join(QStringLiteral("\r\n")));
   WriteReportRuns(report, ChakraReportRuns(boxes));
 
-  QPrinter& printer = d.printer->CurrentPrinter();
+  QPrinter& printer = d.printer->printer;
   const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
   TextRecorder recorder(page.toSize(), printer.resolution());
   ASSERT_TRUE(report.SelPrint(recorder, page, [&recorder] { return recorder.NewPage(); }));

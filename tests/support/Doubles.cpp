@@ -53,6 +53,15 @@ PdfPrinter::PdfPrinter() {
   printer.setOutputFileName(PdfPath());
 }
 
+platform::PrintResult PdfPrinter::Print(const QString& docName, const std::function<bool(QPrinter&)>& draw) {
+  jobs.append(docName);
+  platform::PrintResult result = platform::PrintOnPrinter(printer, docName, draw);
+  if (refusal && result.outcome == platform::PrintResult::Outcome::Printed) {
+    result = {platform::PrintResult::Outcome::NotPrinted, *refusal};
+  }
+  return result;
+}
+
 bool PdfPrinter::ShowPrinterDialog(bool noPageRange, bool noPrintToFile) {
   ++dialogsShown;
   lastNoPageRange = noPageRange;

@@ -67,11 +67,13 @@ class ScriptedFileDialogs final : public platform::IFileDialogs {
   std::vector<platform::FileDialogRequest> saveRequests;
 };
 
-// Prints to a PDF file in a temporary folder; the printer dialog answers as scripted.
+// Prints to a PDF file in a temporary folder, as the Qt service runs a job; the
+// printer dialog answers as scripted, and a scripted refusal stands for a print
+// system that did not take the job.
 class PdfPrinter final : public platform::IPrinter {
  public:
   PdfPrinter();
-  QPrinter& CurrentPrinter() override { return printer; }
+  platform::PrintResult Print(const QString& docName, const std::function<bool(QPrinter&)>& draw) override;
   bool ShowPrinterDialog(bool noPageRange, bool noPrintToFile) override;
   QString PdfPath() const { return folder.path() + QStringLiteral("/print.pdf"); }
   QTemporaryDir folder;
@@ -80,6 +82,8 @@ class PdfPrinter final : public platform::IPrinter {
   int dialogsShown = 0;
   bool lastNoPageRange = false;
   bool lastNoPrintToFile = false;
+  std::optional<QString> refusal;
+  QStringList jobs;  // the name of every job printed or tried
 };
 
 class FixedClock final : public platform::IClock {
