@@ -22,6 +22,7 @@ struct Margins {
   double ring;  // from the disc's edge and the ring of house numbers
 };
 constexpr Margins kWrittenMargins{0.0, 0.0};
+constexpr Margins kBoxMargins{0.5, 0.5};
 constexpr Margins kPlacedMargins{2.0, 4.0};
 
 // How far a moved list may go from its written place, in pixels.
@@ -115,6 +116,17 @@ NameShape ShapeOf(const QString& name, const QFont& font) {
   shape.hull = Hull(shape.points);
   shape.ink = outline.boundingRect();
   shape.advance = QFontMetricsF(font).horizontalAdvance(name);
+  return shape;
+}
+
+// A name's ink box standing for its outline: inside the slice, the box holds
+// the outline inside too.
+NameShape BoxShapeOf(const QString& name, const QFontMetricsF& metrics) {
+  NameShape shape;
+  shape.name = name;
+  shape.ink = metrics.tightBoundingRect(name);
+  shape.hull = {shape.ink.topLeft(), shape.ink.topRight(), shape.ink.bottomRight(), shape.ink.bottomLeft()};
+  shape.points = shape.hull;
   return shape;
 }
 
@@ -309,17 +321,32 @@ HouseLayout LayOutHouse(int house, const QStringList& lines, const QFont& font, 
     written.emplace_back(place.x(), place.y() + i * metrics.lineSpacing() + metrics.ascent());
   }
 
-  const std::vector<NameShape> shapes = Shapes(names, font);
   // As written, every name's ink also stays inside the label's room, so none is
   // cut; a glyph that reaches left of its start by less than a pixel ("J") is
-  // drawn as the label has always drawn it.
+  // drawn as the label has always drawn it. Most lists are settled by the ink
+  // boxes of their names, with half a pixel to spare for how the box and the
+  // outline round the glyphs; the outlines settle the rest.
   const QRectF writtenRoom(place - QPointF(1, 1), QPointF(HouseBounds(house).bottomRight()) + QPointF(1, 1));
-  const bool keepsPlace = std::all_of(shapes.begin(), shapes.end(), [&](const NameShape& shape) {
-    const std::size_t n = static_cast<std::size_t>(&shape - shapes.data());
-    return writtenRoom.contains(shape.ink.translated(written[n])) &&
-           InsideSlice(shape, written[n], house, kWrittenMargins, obstacles);
-  });
-  if (keepsPlace) return Answer(true, true, font, shapes, written);
+  const auto keepsPlace = [&](const NameShape& shape, QPointF baseline, Margins margins) {
+    return writtenRoom.contains(shape.ink.translated(baseline)) &&
+           InsideSlice(shape, baseline, house, margins, obstacles);
+  };
+  std::vector<NameShape> shapes;
+  bool asWritten = true;
+  for (qsizetype n = 0; n < names.size(); ++n) {
+    const QPointF baseline = written[static_cast<std::size_t>(n)];
+    if (asWritten && keepsPlace(BoxShapeOf(names[n], metrics), baseline, kBoxMargins)) {
+      shapes.push_back(NameShape{names[n], {}, {}, {}, 0});
+      continue;
+    }
+    shapes.push_back(ShapeOf(names[n], font));
+    asWritten = asWritten && keepsPlace(shapes.back(), baseline, kWrittenMargins);
+  }
+  if (asWritten) return Answer(true, true, font, shapes, written);
+  // The names settled by their boxes are measured on their outlines from here on.
+  for (NameShape& shape : shapes) {
+    if (shape.hull.empty()) shape = ShapeOf(shape.name, font);
+  }
 
   if (const auto moved = Moved(shapes, written, house, obstacles)) return Answer(false, true, font, shapes, *moved);
 
