@@ -7,11 +7,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPalette>
-#include <QScrollBar>
-#include <QTextDocument>
-#include <algorithm>
-#include <cmath>
-#include <numbers>
 
 #include "astro/Shared.h"
 #include "chart/WheelGeometry.h"

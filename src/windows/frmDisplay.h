@@ -10,14 +10,9 @@
 
 #include <QLabel>
 #include <QPixmap>
-#include <QPoint>
-#include <QPointF>
-#include <QPlainTextEdit>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 #include <array>
-#include <optional>
 
 #include "platform/Pictures.h"
 #include "windows/ChartTextBox.h"
