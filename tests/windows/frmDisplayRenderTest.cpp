@@ -16,7 +16,6 @@
 #include "astro/Shared.h"
 #include "chart/ChartData.h"
 #include "windows/frmDisplay.h"
-#include "windows/modOrmandel_ChakraBoxes.h"
 #include "platform/Forms.h"
 #include "support/Doubles.h"
 
@@ -35,15 +34,14 @@ class frmDisplayRenderTest : public testing_doubles::WindowTest {
 // Writes the twelve house texts, with the sign pictures starting at firstSign
 // (0 Aries .. 11 Pisces) in house 1, and fills the chakra boxes from them.
 void FillHouses(frmDisplay& f, const QStringList& houses, int firstSign) {
-  ChartData chart;
   for (std::size_t k = 0; k < 12; ++k) {
     f.lblNatal[k]->setText(houses[static_cast<int>(k)]);
     f.imgSign[k]->setPixmap(f.IMG.ListImages(static_cast<int>((firstSign + k) % 12) + 1));
-    chart.Houses[k] = houses[static_cast<int>(k)];
   }
   for (QLabel* sign : f.SignLabels()) sign->hide();
-  chart.ChakraBoxes = ChakraBoxTexts(chart.Houses);
-  FillChakraBoxes(f, chart);
+  for (std::size_t box = 0; box < 12; ++box) {
+    f.txtChakraPlanets[box]->setText(houses[ChakraBoxHouses[box] - 1]);
+  }
 }
 
 // Leo rising with the Sun; Mercury retrograde in Virgo; a crowded Capricorn.

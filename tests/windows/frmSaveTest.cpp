@@ -137,7 +137,7 @@ TEST_F(frmSaveTest, AdvertisingLabelsOpenTheirPages) {
 
 TEST_F(frmSaveTest, PrintCollapsesTheSelectionAndPrintsTheWholeReport) {
   const ChartData saved = CurrentChart;
-  CurrentChart.ChakraBoxes.fill(QStringLiteral("\r\nSun\r\nMoon\r\nMars\r\nVenus"));
+  for (House& house : CurrentChart.Houses) house.placements = {{Body::Sun}, {Body::Moon}, {Body::Venus}, {Body::Mars}};
   const std::string savedName = astro::BirthRecord.BirthName;
   astro::BirthRecord.BirthName = "Anna";
   frmSave& form = ShowReport();
