@@ -81,6 +81,22 @@ QString SignText(std::optional<Sign> sign) {
   return sign ? SignNameText(static_cast<std::size_t>(*sign)) : QString();
 }
 
+QString DateOfBirthText(const astro::BirthRecordData& birth, const QString& month) {
+  return QStringLiteral("Date of Birth: %1 %2, %3").arg(month).arg(birth.BirthDay).arg(birth.BirthYear);
+}
+
+QString TimeOfBirthText(const astro::BirthRecordData& birth) {
+  return QStringLiteral("Time of Birth: %1 Hour %2 Minute").arg(birth.BirthHour).arg(birth.BirthMinute);
+}
+
+QString LatitudeText(const astro::BirthRecordData& birth) {
+  return QStringLiteral("Latitude: %1 Degree %2 Minute").arg(birth.LatDegree).arg(birth.LatMinute);
+}
+
+QString LongitudeText(const astro::BirthRecordData& birth) {
+  return QStringLiteral("Longitude: %1 Degree %2 Minute").arg(birth.LongDegree).arg(birth.LongMinute);
+}
+
 QString BodyText(Body body) {
   static const std::array<QString, BodyCount> names{
       QStringLiteral("Sun"),     QStringLiteral("Moon"),    QStringLiteral("Mercury"), QStringLiteral("Venus"),

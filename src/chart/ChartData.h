@@ -98,6 +98,14 @@ const House& ChakraBoxHouse(const ChartData& chart, int box);
 // "Aries" .. "Pisces"; the empty text for none.
 QString SignText(std::optional<Sign> sign);
 
+// The birth data lines the chart window and the export share: "Date of Birth:
+// March 5, 1975" with the month as given, "Time of Birth: 14 Hour 7 Minute",
+// "Latitude: 18 Degree 31 Minute", "Longitude: 73 Degree 51 Minute".
+QString DateOfBirthText(const astro::BirthRecordData& birth, const QString& month);
+QString TimeOfBirthText(const astro::BirthRecordData& birth);
+QString LatitudeText(const astro::BirthRecordData& birth);
+QString LongitudeText(const astro::BirthRecordData& birth);
+
 // "Sun" .. "Saturn", "Asc".
 QString BodyText(Body body);
 

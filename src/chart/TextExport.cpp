@@ -15,16 +15,11 @@ QList<QByteArray> ChartExportLines(const ChartData& chart) {
   const astro::BirthRecordData& r = chart.Birth;
   QList<QByteArray> lines;
   lines.append(Latin1(QStringLiteral("Name: ") + DocumentText(r.BirthName)));
-  lines.append(Latin1(QStringLiteral("Date of Birth: %1 %2, %3")
-                          .arg(MonthNameText(r.BirthMonth))
-                          .arg(r.BirthDay)
-                          .arg(r.BirthYear)));
-  lines.append(Latin1(
-      QStringLiteral("Time of Birth: %1 Hour %2 Minute").arg(r.BirthHour).arg(r.BirthMinute)));
-  lines.append(Latin1(
-      QStringLiteral("Latitude: %1 Degree %2 Minute ").arg(r.LatDegree).arg(r.LatMinute)));
-  lines.append(Latin1(
-      QStringLiteral("Longitude: %1 Degree %2 Minute ").arg(r.LongDegree).arg(r.LongMinute)));
+  lines.append(Latin1(DateOfBirthText(r, MonthNameText(r.BirthMonth))));
+  lines.append(Latin1(TimeOfBirthText(r)));
+  // The coordinates end with a blank here, unlike on the chart window.
+  lines.append(Latin1(LatitudeText(r) + QLatin1Char(' ')));
+  lines.append(Latin1(LongitudeText(r) + QLatin1Char(' ')));
   lines.append(Latin1(QStringLiteral("City: ") + DocumentText(r.BirthCity)));
   lines.append(Latin1(QStringLiteral("State: ") + DocumentText(r.BirthState)));
   lines.append(Latin1(QStringLiteral("Country: ") + DocumentText(r.BirthCountry)));
