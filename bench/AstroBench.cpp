@@ -14,20 +14,7 @@
 namespace {
 
 void SetExampleBirth() {
-  astro::BirthRecord = astro::BirthRecordData{};
-  auto& b = astro::BirthRecord;
-  b.BirthMonth = 7;
-  b.BirthDay = 4;
-  b.BirthYear = 1976;
-  b.BirthHour = 9;
-  b.BirthMinute = 30;
-  b.TzHours = 5;
-  b.LongDegree = 74;
-  b.LatDegree = 40;
-  b.LatMinute = 43;
-  b.IsDST = true;
-  astro::TzHoursText = "5";
-  astro::TzMinutesText = "0";
+  samples::MakeCurrent(samples::NewYork1976());
 }
 
 void BM_CalcAscendant(benchmark::State& state) {

@@ -77,6 +77,24 @@ inline SampleBirth PatKelly() {
   return b;
 }
 
+// 4 July 1976, 9:30, New York (40°43' N, 74°0' W), Eastern Standard Time (zone
+// row 27), daylight saving: the calculators' worked example.
+inline SampleBirth NewYork1976() {
+  SampleBirth b;
+  astro::BirthRecordData& r = b.Record;
+  r.BirthMonth = 7;
+  r.BirthDay = 4;
+  r.BirthYear = 1976;
+  r.BirthHour = 9;
+  r.BirthMinute = 30;
+  r.LongDegree = 74;
+  r.LatDegree = 40;
+  r.LatMinute = 43;
+  r.IsDST = true;
+  SetZone(b, 27);
+  return b;
+}
+
 // count different births over the years the input window offers (1901..2050),
 // every zone row, both hemispheres, with and without daylight saving, at every
 // hour and minute; the same births for the same seed.
