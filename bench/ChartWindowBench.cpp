@@ -10,6 +10,7 @@
 #include "windows/frmDisplay.h"
 #include "windows/modOrmandel_ChakraBoxes.h"
 #include "platform/Forms.h"
+#include "support/SampleCharts.h"
 
 static void BM_LoadChartWindow(benchmark::State& state) {
   for (auto _ : state) {
@@ -25,8 +26,7 @@ BENCHMARK(BM_LoadChartWindow)->Unit(benchmark::kMillisecond);
 
 static void BM_FillChakraBoxes(benchmark::State& state) {
   frmDisplay& window = platform::Form<frmDisplay>::Get();
-  ChartData chart;
-  chart.ChakraBoxes.fill(QStringLiteral("\r\nSun\r\nMercury (R) \r\nAsc"));
+  const ChartData chart = samples::ChartWithBoxes({{0, {Body::Sun}}, {0, {Body::Mercury, 0.0, true}}, {0, {Body::Ascendant}}});
   for (auto _ : state) FillChakraBoxes(window, chart);
   platform::Form<frmDisplay>::Unload();
 }

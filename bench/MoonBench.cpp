@@ -3,22 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include "astro/Astro.h"
+#include "support/SampleBirths.h"
 
 namespace {
 
 void BM_CalcMoonAndDasha(benchmark::State& state) {
-  astro::BirthRecordData r;
-  r.BirthMonth = 7;
-  r.BirthDay = 4;
-  r.BirthYear = 1976;
-  r.BirthHour = 9;
-  r.BirthMinute = 30;
-  r.TzHours = 5;
-  r.LongDegree = 74;
-  r.LatDegree = 40;
-  r.LatMinute = 43;
-  r.IsDST = true;
-  astro::BirthRecord = r;
+  samples::MakeCurrent(samples::NewYork1976());
   for (auto _ : state) {
     astro::CalcMoonAndDasha();
     benchmark::DoNotOptimize(astro::MoonLongitudeText.data());

@@ -6,27 +6,16 @@
 #include <QTemporaryDir>
 
 #include "platform/RichTextBox.h"
+#include "support/SampleCharts.h"
 #include "windows/modOrmandel_ReportWindow.h"
-
-namespace {
-
-std::array<QString, ChakraBoxCount> BusyBoxes() {
-  std::array<QString, ChakraBoxCount> boxes;
-  // Every planet in every box: the longest report a chart can give and more.
-  for (QString& box : boxes) {
-    box = QStringLiteral("\r\nSun\r\nMoon\r\nMercury (R) \r\nVenus\r\nMars\r\nJupiter\r\nSaturn\r\nAsc");
-  }
-  return boxes;
-}
-
-}  // namespace
 
 static void BM_WriteChakraReport(benchmark::State& state) {
   RichTextBox report;
   report.SetAutoUrlDetect(true);
-  const auto boxes = state.range(0) ? BusyBoxes() : std::array<QString, ChakraBoxCount>{};
+  // Every body in every box: the longest report a chart can give and more.
+  const ChartData chart = state.range(0) ? samples::EveryBodyInEveryHouse() : ChartData{};
   for (auto _ : state) {
-    WriteReportRuns(report, ChakraReportRuns(boxes));
+    WriteReportRuns(report, ChakraReportRuns(chart));
     benchmark::DoNotOptimize(report.SelStart());
   }
 }
@@ -34,7 +23,7 @@ BENCHMARK(BM_WriteChakraReport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 static void BM_PrintChakraReportToPdf(benchmark::State& state) {
   RichTextBox report;
-  WriteReportRuns(report, ChakraReportRuns(BusyBoxes()));
+  WriteReportRuns(report, ChakraReportRuns(samples::EveryBodyInEveryHouse()));
   QTemporaryDir folder;
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);

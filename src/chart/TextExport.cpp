@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "astro/Shared.h"
 #include "chart/ZodiacText.h"
 #include "chart/ChartFile.h"
 
@@ -10,36 +9,27 @@ namespace {
 
 QByteArray Latin1(const QString& text) { return text.toLatin1(); }
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
-QList<QByteArray> ChartExportLines(const QString& lagna, const QString& rashi) {
-  const astro::BirthRecordData& r = astro::BirthRecord;
+QList<QByteArray> ChartExportLines(const ChartData& chart) {
+  const astro::BirthRecordData& r = chart.Birth;
   QList<QByteArray> lines;
   lines.append(Latin1(QStringLiteral("Name: ") + DocumentText(r.BirthName)));
-  lines.append(Latin1(QStringLiteral("Date of Birth: %1 %2, %3")
-                          .arg(MonthNameText(r.BirthMonth))
-                          .arg(r.BirthDay)
-                          .arg(r.BirthYear)));
-  lines.append(Latin1(
-      QStringLiteral("Time of Birth: %1 Hour %2 Minute").arg(r.BirthHour).arg(r.BirthMinute)));
-  lines.append(Latin1(
-      QStringLiteral("Latitude: %1 Degree %2 Minute ").arg(r.LatDegree).arg(r.LatMinute)));
-  lines.append(Latin1(
-      QStringLiteral("Longitude: %1 Degree %2 Minute ").arg(r.LongDegree).arg(r.LongMinute)));
+  lines.append(Latin1(DateOfBirthText(r, MonthNameText(r.BirthMonth))));
+  lines.append(Latin1(TimeOfBirthText(r)));
+  // The coordinates end with a blank here, unlike on the chart window.
+  lines.append(Latin1(LatitudeText(r) + QLatin1Char(' ')));
+  lines.append(Latin1(LongitudeText(r) + QLatin1Char(' ')));
   lines.append(Latin1(QStringLiteral("City: ") + DocumentText(r.BirthCity)));
   lines.append(Latin1(QStringLiteral("State: ") + DocumentText(r.BirthState)));
   lines.append(Latin1(QStringLiteral("Country: ") + DocumentText(r.BirthCountry)));
   lines.append(QByteArray("\r"));
   lines.append(QByteArray("Planetary Position"));
-  // Every slot of the position tables but the last, which stays empty.
-  for (std::size_t i = 0; i + 1 < astro::PositionNames.size(); ++i) {
-    lines.append(Latin1(FromStd(astro::PositionNames[i]) + QLatin1Char(' ') +
-                        FromStd(astro::PlanetPositions[i])));
+  for (const Placement& placement : chart.Placements) {
+    lines.append(Latin1(BodyText(placement.body) + QLatin1Char(' ') + PositionText(placement)));
   }
   lines.append(QByteArray("\r"));
-  lines.append(Latin1(QStringLiteral("Lagna: ") + lagna));
-  lines.append(Latin1(QStringLiteral("Rashi: ") + rashi));
+  lines.append(Latin1(QStringLiteral("Lagna: ") + SignText(chart.SunSign)));
+  lines.append(Latin1(QStringLiteral("Rashi: ") + SignText(chart.MoonSign)));
   return lines;
 }

@@ -65,11 +65,7 @@ void WriteChakraDescription(RunWriter& report, int chakra) {
 
 }  // namespace
 
-bool PlanetInBox(const QString& boxText, const QString& planet) {
-  return !planet.isEmpty() && boxText.contains(planet, Qt::CaseInsensitive);
-}
-
-std::vector<ReportRun> ChakraReportRuns(const std::array<QString, ChakraBoxCount>& boxTexts) {
+std::vector<ReportRun> ChakraReportRuns(const ChartData& chart) {
   FillReportTables();
   RunWriter report;
 
@@ -81,9 +77,11 @@ std::vector<ReportRun> ChakraReportRuns(const std::array<QString, ChakraBoxCount
   report.Regular(Blue, IntroText + TwoBreaks);
 
   report.Bold(Maroon, QStringLiteral("Detailed Interpretation of Planets in Different Chakras") + Break);
+  // Each box's bodies in body order, which is the order of the planet table; the
+  // ascendant has no entry.
   for (int box = 0; box < ChakraBoxCount; ++box) {
-    for (int planet = 0; planet < ChakraPlanetCount; ++planet) {
-      if (PlanetInBox(boxTexts[box], ChakraPlanetNames[planet])) WritePlacement(report, box, planet);
+    for (const Placement& placement : ChakraBoxHouse(chart, box).placements) {
+      if (placement.body != Body::Ascendant) WritePlacement(report, box, static_cast<int>(placement.body));
     }
   }
 

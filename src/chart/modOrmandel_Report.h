@@ -21,8 +21,8 @@ extern std::array<QString, ChakraCount> ChakraKeywords;
 extern std::array<QString, ChakraCount> ChakraColors;
 extern std::array<QString, ChakraCount> ChakraPositions;
 
-// The planets looked for in the boxes, Sun to Pluto, with their readings on each
-// side of a chakra.
+// The planets the report can name, Sun to Pluto, with their readings on each side
+// of a chakra; a chart holds Sun to Saturn.
 inline constexpr int ChakraPlanetCount = 10;
 extern std::array<QString, ChakraPlanetCount> ChakraPlanetNames;
 extern std::array<QString, ChakraPlanetCount> EmissiveReadings;
@@ -46,9 +46,6 @@ struct ReportRun {
   bool operator==(const ReportRun&) const = default;
 };
 
-// A planet stands in a box when its name occurs in the box text, letter case ignored.
-bool PlanetInBox(const QString& boxText, const QString& planet);
-
-// The whole report from the texts of the twelve chakra boxes (box 2m the
-// emissive, box 2m+1 the receptive side of chakra m+1).
-std::vector<ReportRun> ChakraReportRuns(const std::array<QString, ChakraBoxCount>& boxTexts);
+// The whole report from a chart: the bodies of each chakra box's house, box by box
+// (box 2m the emissive, box 2m+1 the receptive side of chakra m+1).
+std::vector<ReportRun> ChakraReportRuns(const ChartData& chart);

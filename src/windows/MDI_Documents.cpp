@@ -58,8 +58,8 @@ void MDI::mnuSaveAs_Click() {
   const std::optional<QString> chosen =
       AskDocumentName(platform::AppTitle, QStringLiteral("QZ Astrology Ormandel (*.kdw)|*.kdw"),
                       QStringLiteral("kdw"), true);
-  if (!chosen || !AcceptCharactersNotKept(*chosen, astro::BirthRecord)) return;
-  const QStringList fields = ChartFileFields(astro::BirthRecord, CurrentChart.ZoneRow);
+  if (!chosen || !AcceptCharactersNotKept(*chosen, CurrentChart.Birth)) return;
+  const QStringList fields = ChartFileFields(CurrentChart.Birth, CurrentChart.ZoneRow);
   WriteWholeFileOrTell(*chosen, DocumentBytes(ChartFileLines(fields)));
 }
 
@@ -67,8 +67,8 @@ void MDI::mnuExport_Click() {
   const std::optional<QString> chosen =
       AskDocumentName(QStringLiteral("Select the destination text file "),
                       QStringLiteral("Export Chart As Text (*.txt)|*.txt"), QStringLiteral("txt"), false);
-  if (!chosen || !AcceptCharactersNotKept(*chosen, astro::BirthRecord)) return;
-  const QList<QByteArray> lines = ChartExportLines(CurrentChart.SunSign, CurrentChart.MoonSign);
+  if (!chosen || !AcceptCharactersNotKept(*chosen, CurrentChart.Birth)) return;
+  const QList<QByteArray> lines = ChartExportLines(CurrentChart);
   WriteWholeFileOrTell(*chosen, DocumentBytes(lines));
 }
 

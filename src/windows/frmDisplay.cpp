@@ -9,6 +9,7 @@
 #include <QPalette>
 
 #include "astro/Shared.h"
+#include "chart/ChartData.h"
 #include "chart/WheelGeometry.h"
 #include "chart/ZodiacText.h"
 #include "platform/Forms.h"
@@ -405,7 +406,8 @@ void frmDisplay::ShowInitialChart() {
 }
 
 void frmDisplay::Form_Load() {
-  const astro::BirthRecordData& r = astro::BirthRecord;
+  // The birth data of the chart the window is loaded for.
+  const astro::BirthRecordData& r = CurrentChart.Birth;
   const auto text = [](const std::string& s) { return QString::fromStdString(s); };
   const QString name = MonthNameText(r.BirthMonth);
   const QString month = name.isEmpty() ? QString::number(r.BirthMonth) : name;
@@ -417,10 +419,10 @@ void frmDisplay::Form_Load() {
     SizeToText(label, Px(3400));
   };
   show(lblName, QStringLiteral("Name: ") + text(r.BirthName));
-  show(lblDOB, QStringLiteral("Date of Birth: %1 %2, %3").arg(month).arg(r.BirthDay).arg(r.BirthYear));
-  show(lblTOB, QStringLiteral("Time of Birth: %1 Hour %2 Minute").arg(r.BirthHour).arg(r.BirthMinute));
-  show(lblLatitude, QStringLiteral("Latitude: %1 Degree %2 Minute").arg(r.LatDegree).arg(r.LatMinute));
-  show(lblLongitude, QStringLiteral("Longitude: %1 Degree %2 Minute").arg(r.LongDegree).arg(r.LongMinute));
+  show(lblDOB, DateOfBirthText(r, month));
+  show(lblTOB, TimeOfBirthText(r));
+  show(lblLatitude, LatitudeText(r));
+  show(lblLongitude, LongitudeText(r));
   show(lblCity, QStringLiteral("City: ") + text(r.BirthCity));
   show(lblState, QStringLiteral("State: ") + text(r.BirthState));
   show(lblCountry, QStringLiteral("Country: ") + text(r.BirthCountry));

@@ -21,20 +21,21 @@
 namespace chartrun {
 
 void ShowChart(frmDisplay& display, const ChartData& chart) {
-  for (std::size_t i = 0; i <= 6; ++i) display.Planet[i]->setText(chart.Positions[i]);
-  display.Planet[9]->setText(chart.Positions[7]);
-  if (!chart.SunSign.isEmpty()) display.lblLagna->setText(chart.SunSign);
-  display.lblRashi->setText(chart.MoonSign);
+  for (std::size_t i = 0; i <= 6; ++i) display.Planet[i]->setText(PositionText(chart.Placements[i]));
+  display.Planet[9]->setText(PositionText(chart.Placements[static_cast<std::size_t>(Body::Ascendant)]));
+  if (chart.SunSign) display.lblLagna->setText(SignText(chart.SunSign));
+  display.lblRashi->setText(SignText(chart.MoonSign));
   // The hidden sign labels keep each sign's list of bodies; the houses show them.
   const std::array<QLabel*, 12> signLabels = display.SignLabels();
   for (std::size_t j = 0; j < signLabels.size(); ++j) {
-    signLabels[j]->setText(chart.SignContents[j]);
+    signLabels[j]->setText(HouseText(chart.Houses[HouseOfSign(chart, static_cast<Sign>(j))]));
     signLabels[j]->hide();
   }
-  for (std::size_t k = 0; k < display.lblNatal.size(); ++k) display.lblNatal[k]->setText(chart.Houses[k]);
-  if (chart.HousePictures[0] != 0) {
+  for (std::size_t k = 0; k < display.lblNatal.size(); ++k) display.lblNatal[k]->setText(HouseText(chart.Houses[k]));
+  // Without the ascendant's sign the window keeps the pictures it shows.
+  if (chart.AscendantSign) {
     for (std::size_t k = 0; k < display.imgSign.size(); ++k) {
-      display.imgSign[k]->setPixmap(display.IMG.ListImages(chart.HousePictures[k]));
+      display.imgSign[k]->setPixmap(display.IMG.ListImages(static_cast<int>(chart.Houses[k].sign) + 1));
     }
   }
 }

@@ -4,7 +4,7 @@
 #include "windows/frmDisplay.h"
 
 void FillChakraBoxes(frmDisplay& chart, const ChartData& data) {
-  for (std::size_t box = 0; box < data.ChakraBoxes.size(); ++box) {
-    chart.txtChakraPlanets[box]->setText(data.ChakraBoxes[box]);
+  for (int box = 0; box < ChakraBoxCount; ++box) {
+    chart.txtChakraPlanets[static_cast<std::size_t>(box)]->setText(HouseText(ChakraBoxHouse(data, box)));
   }
 }

@@ -5,5 +5,5 @@
 struct ChartData;
 class frmDisplay;
 
-// Shows the chart's twelve chakra box texts, unchanged, in the window's boxes.
+// Shows the bodies of each chakra box's house in the window's boxes.
 void FillChakraBoxes(frmDisplay& chart, const ChartData& data);

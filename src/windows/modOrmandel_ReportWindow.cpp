@@ -18,5 +18,5 @@ void WriteReportRuns(RichTextBox& box, const std::vector<ReportRun>& runs) {
 void BuildChakraReport() {
   frmSave& save = platform::Form<frmSave>::Get();
   if (!save.RTB) return;
-  WriteReportRuns(*save.RTB, ChakraReportRuns(CurrentChart.ChakraBoxes));
+  WriteReportRuns(*save.RTB, ChakraReportRuns(CurrentChart));
 }

@@ -20,6 +20,7 @@
 #include "chart/modHelp_Codec.h"
 #include "windows/modSaveForm.h"
 #include "support/Doubles.h"
+#include "support/SampleBirths.h"
 
 namespace {
 
@@ -34,26 +35,7 @@ void WriteRaw(const QString& path, const QByteArray& bytes) {
   f.write(bytes);
 }
 
-astro::BirthRecordData MarchRecord() {
-  astro::BirthRecordData r;
-  r.BirthName = "Asha Rao";
-  r.BirthMonth = 3;
-  r.BirthDay = 5;
-  r.BirthYear = 1975;
-  r.BirthHour = 14;
-  r.BirthMinute = 7;
-  r.LongDegree = 73;
-  r.LongMinute = 51;
-  r.LatDegree = 18;
-  r.LatMinute = 31;
-  r.IsEast = true;
-  r.IsSouth = false;
-  r.IsDST = false;
-  r.BirthCity = "Pune";
-  r.BirthState = "Maharashtra";
-  r.BirthCountry = "India";
-  return r;
-}
+astro::BirthRecordData MarchRecord() { return samples::AshaRao().Record; }
 
 class ChartFileTest : public testing_doubles::WindowTest {
  protected:

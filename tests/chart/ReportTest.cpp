@@ -1,27 +1,26 @@
-// The chakra report's text from the chart's boxes: which entries, in which order,
-// and the tables and long texts it is written from.
+// The chakra report's text from the chart: which entries, in which order, and the
+// tables and long texts it is written from.
 #include <gtest/gtest.h>
 
 #include <QStringList>
 
 #include "SiteConfig.h"
 #include "chart/modOrmandel_Report.h"
+#include "support/SampleCharts.h"
 
 namespace {
-
-using Boxes = std::array<QString, ChakraBoxCount>;
 
 class ReportTest : public ::testing::Test {
  protected:
   // The report's plain text, with each line break as one "\n".
-  static QString Build(const Boxes& boxes) {
+  static QString Build(const ChartData& chart) {
     QString text;
-    for (const ReportRun& run : ChakraReportRuns(boxes)) text += run.Text;
+    for (const ReportRun& run : ChakraReportRuns(chart)) text += run.Text;
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   }
   // The lines of the placement entries, between the two headings.
-  static QStringList Placements(const Boxes& boxes) {
-    const QString text = Build(boxes);
+  static QStringList Placements(const ChartData& chart) {
+    const QString text = Build(chart);
     const QString from = QStringLiteral("Detailed Interpretation of Planets in Different Chakras\n");
     const qsizetype start = text.indexOf(from) + from.size();
     const qsizetype end = text.indexOf(QStringLiteral("Description of Different Chakras"));
@@ -34,7 +33,7 @@ QString Visit() {
 }
 
 TEST_F(ReportTest, EmptyBoxesGiveHeadingsBackToBackAndTheSixDescriptions) {
-  const QString text = Build(Boxes{});
+  const QString text = Build(samples::ChartWithBoxes({}));
   FillReportTables();
   QString expected = QStringLiteral("QZ Astrology Ormandel Report\n\n") + Visit() + QStringLiteral("\n\n") +
                      QString(IntroText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) +
@@ -54,14 +53,16 @@ TEST_F(ReportTest, EmptyBoxesGiveHeadingsBackToBackAndTheSixDescriptions) {
   EXPECT_FALSE(text.contains(QStringLiteral("Sahasrara")));
 }
 
-TEST_F(ReportTest, EntriesFollowBoxOrderThenPlanetOrderWhateverTheBoxText) {
-  Boxes boxes;
-  boxes[0] = QStringLiteral("\r\nSaturn");
-  boxes[5] = QStringLiteral("\r\nMars\r\nSun\r\nAsc");  // Sun comes before Mars in the entries
-  boxes[7] = QStringLiteral("\r\nMercury (R) ");
-  boxes[9] = QStringLiteral("\r\nmoon");
-  boxes[11] = QStringLiteral("\r\nJupiter\r\nJupiter");  // one entry however often it occurs
-  const QStringList lines = Placements(boxes);
+TEST_F(ReportTest, EntriesFollowBoxOrderThenBodyOrderAndTheAscendantHasNone) {
+  const QStringList lines = Placements(samples::ChartWithBoxes({
+      {0, {Body::Saturn}},
+      {5, {Body::Sun}},
+      {5, {Body::Mars}},
+      {5, {Body::Ascendant}},
+      {7, {Body::Mercury, 0.0, true}},  // the entry names the planet without its mark
+      {9, {Body::Moon}},
+      {11, {Body::Jupiter}},
+  }));
   FillReportTables();
   const QStringList expected{
       QStringLiteral("Saturn is placed in the Third Eye Chakra (Ajna)"),
@@ -83,25 +84,19 @@ TEST_F(ReportTest, EntriesFollowBoxOrderThenPlanetOrderWhateverTheBoxText) {
 
 TEST_F(ReportTest, EmissiveAndReceptiveSidesOfEveryRow) {
   for (int box = 0; box < ChakraBoxCount; ++box) {
-    Boxes boxes;
-    boxes[box] = QStringLiteral("\r\nVenus");
-    const QStringList lines = Placements(boxes);
+    const QStringList lines = Placements(samples::ChartWithBoxes({{box, {Body::Venus}}}));
     ASSERT_GE(lines.size(), 4) << box;
     FillReportTables();
     EXPECT_EQ(lines[0], QStringLiteral("Venus is placed in the ") + ChakraNames[1 + box / 2]) << box;
     EXPECT_EQ(lines[1], box % 2 == 0 ? QStringLiteral("Type: Emissive") : QStringLiteral("Type: Receptive"));
     EXPECT_EQ(lines[3], box % 2 == 0 ? EmissiveReadings[3] : ReceptiveReadings[3]);
   }
-  Boxes root;
-  root[11] = QStringLiteral("Pluto");
-  EXPECT_EQ(Placements(root)[0], QStringLiteral("Pluto is placed in the Root Chakra (Muladhara)"));
 }
 
 TEST_F(ReportTest, BuildingTwiceGivesTheSameText) {
-  Boxes boxes;
-  boxes[3] = QStringLiteral("\r\nSun\r\nMoon");
-  const QString first = Build(boxes);
-  EXPECT_EQ(Build(boxes), first);
+  const ChartData chart = samples::EveryBodyInEveryHouse();
+  const QString first = Build(chart);
+  EXPECT_EQ(Build(chart), first);
 }
 
 TEST_F(ReportTest, TablesAndLongTexts) {

@@ -13,6 +13,7 @@
 #include "platform/RichTextBox.h"
 #include "windows/modOrmandel_ReportWindow.h"
 #include "support/Doubles.h"
+#include "support/SampleCharts.h"
 
 namespace {
 
@@ -243,9 +244,7 @@ TEST_F(RichTextBoxTest, PrintsWholeContentOverAsManyPagesAsNeeded) {
 TEST_F(RichTextBoxTest, PagesHoldWholeLinesOnceAndKeepHeadingsWithWhatFollows) {
   RichTextBox report;
   FillReportTables();
-  std::array<QString, ChakraBoxCount> boxes;
-  boxes.fill(QStringList(ChakraPlanetNames.begin(), ChakraPlanetNames.end()).join(QStringLiteral("\r\n")));
-  WriteReportRuns(report, ChakraReportRuns(boxes));
+  WriteReportRuns(report, ChakraReportRuns(samples::EveryBodyInEveryHouse()));
 
   QPrinter& printer = d.printer->printer;
   const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QTest>
 #include <QToolBar>
+#include <cmath>
 
 #include "astro/Astro.h"
 #include "chart/BirthInput.h"
@@ -24,6 +25,7 @@
 #include "windows/frmExitScreen.h"
 #include "windows/frmStartup.h"
 #include "support/Doubles.h"
+#include "support/SampleCharts.h"
 
 using platform::Form;
 
@@ -31,31 +33,18 @@ namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
 
-// ---- Positions into houses ----------------------------------------------------------
+// ---- A chart on the chart window ------------------------------------------------------
 
-// The chart window filled from position texts as the calculators leave them.
+// The chart window showing charts built from chosen longitudes; which body goes to
+// which house is tested with the chart's values.
 class ChartFillTest : public testing_doubles::WindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    saved_ = {astro::PlanetPositions, astro::PlanetNames, astro::SignAbbrevs, astro::RashiName};
-    astro::SignAbbrevs = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis", ""};
-    astro::PlanetNames = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn",
-                          "Rahu", "Ketu", "Ascendant", ""};
-  }
-  void TearDown() override {
-    astro::PlanetPositions = saved_.positions;
-    astro::PlanetNames = saved_.names;
-    astro::SignAbbrevs = saved_.abbrevs;
-    astro::RashiName = saved_.rashi;
-    WindowTest::TearDown();
-  }
-  // Positions of Sun .. Saturn and the ascendant.
-  frmDisplay& Fill(const std::array<const char*, 8>& positions, const char* rashi = "Aries") {
-    for (std::size_t i = 0; i < 8; ++i) astro::PlanetPositions[i] = positions[i];
-    astro::RashiName = rashi;
+  frmDisplay& Fill(const std::array<double, BodyCount>& longitudes, std::initializer_list<Body> retrograde = {}) {
+    ChartReadings readings;
+    readings.Longitudes = longitudes;
+    for (Body body : retrograde) readings.Retrograde[static_cast<std::size_t>(body)] = true;
+    BuildChart(CurrentChart, readings, astro::BirthRecordData{}, 0);
     frmDisplay& display = Form<frmDisplay>::Get();
-    BuildChart(CurrentChart, 0);
     chartrun::ShowChart(display, CurrentChart);
     return display;
   }
@@ -70,21 +59,16 @@ class ChartFillTest : public testing_doubles::WindowTest {
     }
     return 0;
   }
-
- private:
-  struct Saved {
-    std::array<std::string, 9> positions;
-    std::array<std::string, 11> names;
-    std::array<std::string, 13> abbrevs;
-    std::string rashi;
-  } saved_;
 };
 
+using samples::LongitudeAt;
+
 TEST_F(ChartFillTest, AscendantInLeoWithTheSunAndMercuryRetrogradeInVirgo) {
-  astro::PlanetNames[2] = "Mercury (R) ";
-  frmDisplay& display =
-      Fill({"10 Leo 05", "03 Can 44", "02 Vir 11", "28 Can 00", "14 Tau 09", "01 Sag 30", "19 Aqu 02", "22 Leo 47"},
-           "Cancer");
+  frmDisplay& display = Fill({LongitudeAt(Sign::Leo, 10, 5), LongitudeAt(Sign::Cancer, 3, 44),
+                              LongitudeAt(Sign::Virgo, 2, 11), LongitudeAt(Sign::Cancer, 28, 0),
+                              LongitudeAt(Sign::Taurus, 14, 9), LongitudeAt(Sign::Sagittarius, 1, 30),
+                              LongitudeAt(Sign::Aquarius, 19, 2), LongitudeAt(Sign::Leo, 22, 47)},
+                             {Body::Mercury});
   EXPECT_EQ(House(display, 1), CRLF + "Sun" + CRLF + "Asc");
   EXPECT_EQ(House(display, 2), CRLF + "Mercury (R) ");
   EXPECT_EQ(House(display, 12), CRLF + "Moon" + CRLF + "Venus");
@@ -97,58 +81,28 @@ TEST_F(ChartFillTest, AscendantInLeoWithTheSunAndMercuryRetrogradeInVirgo) {
 
   EXPECT_EQ(display.lblLagna->text(), "Leo");
   EXPECT_EQ(display.lblRashi->text(), "Cancer");
-  for (std::size_t i = 0; i <= 6; ++i) {
-    EXPECT_EQ(display.Planet[i]->text().toStdString(), astro::PlanetPositions[i]);
-  }
+  const std::array<const char*, 7> positions{"10 Leo 05", "03 Can 44", "02 Vir 11", "28 Can 00",
+                                             "14 Tau 09", "01 Sag 30", "19 Aqu 02"};
+  for (std::size_t i = 0; i <= 6; ++i) EXPECT_EQ(display.Planet[i]->text(), positions[i]);
   EXPECT_EQ(display.Planet[9]->text(), "22 Leo 47");
   for (std::size_t i : {7u, 8u, 10u, 15u}) EXPECT_TRUE(display.Planet[i]->text().isEmpty());
-}
 
-TEST_F(ChartFillTest, AscendantInPiscesWrapsToAriesAndInAriesFollowsTheZodiac) {
-  frmDisplay& display =
-      Fill({"05 Ari 07", "10 Aqu 00", "12 Pis 00", "29 Ari 59", "00 Tau 00", "15 Pis 30", "07 Cap 07", "03 Pis 33"});
-  EXPECT_EQ(House(display, 1), CRLF + "Mercury" + CRLF + "Jupiter" + CRLF + "Asc");
-  EXPECT_EQ(House(display, 2), CRLF + "Sun" + CRLF + "Venus");
-  EXPECT_EQ(House(display, 3), CRLF + "Mars");
-  EXPECT_EQ(House(display, 12), CRLF + "Moon");
-  EXPECT_EQ(House(display, 11), CRLF + "Saturn");
-  EXPECT_EQ(PictureOf(display, 1), 12);
-  EXPECT_EQ(PictureOf(display, 2), 1);
-  EXPECT_EQ(PictureOf(display, 12), 11);
-  EXPECT_EQ(display.lblLagna->text(), "Aries");  // the Sun's sign, whatever the ascendant
-
-  Fill({"05 Ari 07", "10 Aqu 00", "12 Pis 00", "29 Ari 59", "00 Tau 00", "15 Pis 30", "07 Cap 07", "20 Ari 00"});
-  EXPECT_EQ(House(display, 1), CRLF + "Sun" + CRLF + "Venus" + CRLF + "Asc");
-  EXPECT_EQ(House(display, 2), CRLF + "Mars");
-  EXPECT_EQ(House(display, 12), CRLF + "Mercury" + CRLF + "Jupiter");
-  for (int house = 1; house <= 12; ++house) EXPECT_EQ(PictureOf(display, house), house);
-}
-
-TEST_F(ChartFillTest, SeveralBodiesInOneSignStandInOrderWithAscLastAndTheOtherHousesAreEmpty) {
-  frmDisplay& display = Fill({"29 Gem 59", "01 Gem 00", "02 Gem 00", "03 Gem 00", "04 Gem 00", "05 Gem 00",
-                              "06 Gem 00", "00 Gem 01"});
-  EXPECT_EQ(House(display, 1), CRLF + "Sun" + CRLF + "Moon" + CRLF + "Mercury" + CRLF + "Venus" + CRLF +
-                                   "Mars" + CRLF + "Jupiter" + CRLF + "Saturn" + CRLF + "Asc");
-  for (int house = 2; house <= 12; ++house) EXPECT_TRUE(House(display, house).isEmpty()) << house;
-  // The sign labels keep each sign's list and are hidden.
+  // The hidden sign labels keep each sign's list.
   const auto signs = display.SignLabels();
-  EXPECT_EQ(signs[2]->text(), House(display, 1));
-  for (std::size_t j = 0; j < 12; ++j) {
-    EXPECT_FALSE(signs[j]->isVisibleTo(&display));
-    if (j != 2) {
-      EXPECT_TRUE(signs[j]->text().isEmpty());
-    }
-  }
+  EXPECT_EQ(signs[static_cast<std::size_t>(Sign::Leo)]->text(), House(display, 1));
+  EXPECT_EQ(signs[static_cast<std::size_t>(Sign::Cancer)]->text(), House(display, 12));
+  EXPECT_TRUE(signs[static_cast<std::size_t>(Sign::Libra)]->text().isEmpty());
+  for (QLabel* sign : signs) EXPECT_FALSE(sign->isVisibleTo(&display));
 }
 
 TEST_F(ChartFillTest, ASecondChartLeavesNoTraceOfTheFirst) {
-  astro::PlanetNames[6] = "Saturn (R) ";
-  frmDisplay& display =
-      Fill({"10 Leo 05", "03 Can 44", "02 Vir 11", "28 Can 00", "14 Tau 09", "01 Sag 30", "19 Aqu 02", "22 Leo 47"},
-           "Cancer");
-  astro::PlanetNames[6] = "Saturn";
-  Fill({"05 Sco 00", "05 Sco 00", "05 Sco 00", "05 Sco 00", "05 Sco 00", "05 Sco 00", "05 Sco 00", "05 Sco 00"},
-       "Scorpio");
+  frmDisplay& display = Fill({LongitudeAt(Sign::Leo, 10, 5), LongitudeAt(Sign::Cancer, 3, 44),
+                              LongitudeAt(Sign::Virgo, 2, 11), LongitudeAt(Sign::Cancer, 28, 0),
+                              LongitudeAt(Sign::Taurus, 14, 9), LongitudeAt(Sign::Sagittarius, 1, 30),
+                              LongitudeAt(Sign::Aquarius, 19, 2), LongitudeAt(Sign::Leo, 22, 47)},
+                             {Body::Saturn});
+  const double scorpio = LongitudeAt(Sign::Scorpio, 5, 0);
+  Fill({scorpio, scorpio, scorpio, scorpio, scorpio, scorpio, scorpio, scorpio});
   EXPECT_EQ(House(display, 1), CRLF + "Sun" + CRLF + "Moon" + CRLF + "Mercury" + CRLF + "Venus" + CRLF +
                                    "Mars" + CRLF + "Jupiter" + CRLF + "Saturn" + CRLF + "Asc");
   for (int house = 2; house <= 12; ++house) EXPECT_TRUE(House(display, house).isEmpty()) << house;
@@ -156,14 +110,20 @@ TEST_F(ChartFillTest, ASecondChartLeavesNoTraceOfTheFirst) {
   EXPECT_EQ(display.lblLagna->text(), "Scorpio");
   EXPECT_EQ(display.lblRashi->text(), "Scorpio");
   EXPECT_EQ(display.Planet[9]->text(), "05 Sco 00");
+  const auto signs = display.SignLabels();
+  EXPECT_TRUE(signs[static_cast<std::size_t>(Sign::Leo)]->text().isEmpty());
 }
 
-TEST_F(ChartFillTest, CodesMatchingNoSignAddNothing) {
-  frmDisplay& display =
-      Fill({"10 Leo 05", "03 Can 44", "02 Vir 11", "28 Can 00", "14 Tau 09", "01 Sag 30", "19 Aqu 02", "22 Leo 47"});
-  // A Sun code in the wrong case leaves the Sun sign as it was and places no Sun;
-  // an ascendant matching no sign changes no picture and starts the houses at Aries.
-  Fill({"10 leo 05", "03 Can 44", "02 Vir 11", "28 Can 00", "14 Tau 09", "01 Sag 30", "19 Aqu 02", "22 Lxo 47"});
+TEST_F(ChartFillTest, LongitudesNamingNoSignKeepTheSunSignAndThePictures) {
+  frmDisplay& display = Fill({LongitudeAt(Sign::Leo, 10, 5), LongitudeAt(Sign::Cancer, 3, 44),
+                              LongitudeAt(Sign::Virgo, 2, 11), LongitudeAt(Sign::Cancer, 28, 0),
+                              LongitudeAt(Sign::Taurus, 14, 9), LongitudeAt(Sign::Sagittarius, 1, 30),
+                              LongitudeAt(Sign::Aquarius, 19, 2), LongitudeAt(Sign::Leo, 22, 47)});
+  // A Sun at 360 degrees leaves the Sun sign as it was and places no Sun; an
+  // ascendant that is no number changes no picture and starts the houses at Aries.
+  Fill({360.0, LongitudeAt(Sign::Cancer, 3, 44), LongitudeAt(Sign::Virgo, 2, 11), LongitudeAt(Sign::Cancer, 28, 0),
+        LongitudeAt(Sign::Taurus, 14, 9), LongitudeAt(Sign::Sagittarius, 1, 30), LongitudeAt(Sign::Aquarius, 19, 2),
+        std::nan("")});
   EXPECT_EQ(display.lblLagna->text(), "Leo");
   EXPECT_EQ(House(display, 1), QString());
   EXPECT_EQ(House(display, 2), CRLF + "Mars");

@@ -9,7 +9,6 @@
 #include <tuple>
 #include <vector>
 
-#include "astro/Shared.h"
 #include "chart/ChartData.h"
 #include "chart/ChartFile.h"
 #include "windows/frmDisplay.h"
@@ -17,6 +16,8 @@
 #include "windows/modSaveForm.h"
 #include "windows/MDI.h"
 #include "support/Doubles.h"
+#include "support/SampleBirths.h"
+#include "support/SampleCharts.h"
 
 using platform::Form;
 
@@ -27,29 +28,17 @@ class ExportTest : public testing_doubles::WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     ChartDialogFile.clear();
-    astro::BirthRecordData r;
-    r.BirthName = "Asha Rao";
-    r.BirthMonth = 3;
-    r.BirthDay = 5;
-    r.BirthYear = 1975;
-    r.BirthHour = 14;
-    r.BirthMinute = 7;
-    r.LatDegree = 18;
-    r.LatMinute = 31;
-    r.LongDegree = 73;
-    r.LongMinute = 51;
-    r.IsEast = true;
-    r.BirthCity = "Pune";
-    r.BirthState = "Maharashtra";
-    r.BirthCountry = "India";
-    astro::BirthRecord = r;
-    astro::PositionNames = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Asc", ""};
-    astro::PlanetPositions = {"20 Pis 14", "05 Vir 33", "02 Pis 09", "11 Ari 40", "28 Cap 01",
-                              "17 Pis 52", "13 Can 06", "29 Can 58", ""};
+    // Asha Rao's birth with positions chosen for the test; every value of the
+    // export comes from the current chart.
+    const samples::SampleBirth asha = samples::AshaRao();
+    using samples::LongitudeAt;
+    ChartReadings readings;
+    readings.Longitudes = {LongitudeAt(Sign::Pisces, 20, 14), LongitudeAt(Sign::Virgo, 5, 33),      LongitudeAt(Sign::Pisces, 2, 9),
+                           LongitudeAt(Sign::Aries, 11, 40),  LongitudeAt(Sign::Capricorn, 28, 1), LongitudeAt(Sign::Pisces, 17, 52),
+                           LongitudeAt(Sign::Cancer, 13, 6),  LongitudeAt(Sign::Cancer, 29, 58)};
+    BuildChart(CurrentChart, readings, asha.Record, asha.ZoneRow);
     mdi = &Form<MDI>::Show();
     QApplication::processEvents();
-    CurrentChart.SunSign = QStringLiteral("Pisces");
-    CurrentChart.MoonSign = QStringLiteral("Virgo");
   }
 
   QString Path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
@@ -103,11 +92,11 @@ TEST_F(ExportTest, WritesTheTwentyOneLinesByteForByte) {
 }
 
 TEST_F(ExportTest, ZeroesNegativesAndTextsOutsideTheCharacterSet) {
-  astro::BirthRecord.BirthHour = 0;
-  astro::BirthRecord.BirthMinute = 0;
-  astro::BirthRecord.LongDegree = -5;
-  astro::BirthRecord.BirthMonth = 12;
-  astro::BirthRecord.BirthName = "Zo\xC3\xAB \xE2\x82\xAC";  // e-diaeresis, then a euro sign
+  CurrentChart.Birth.BirthHour = 0;
+  CurrentChart.Birth.BirthMinute = 0;
+  CurrentChart.Birth.LongDegree = -5;
+  CurrentChart.Birth.BirthMonth = 12;
+  CurrentChart.Birth.BirthName = "Zo\xC3\xAB \xE2\x82\xAC";  // e-diaeresis, then a euro sign
   const QList<QByteArray> lines = Export(Path(QStringLiteral("z.txt"))).split('\n');
   ASSERT_EQ(lines.size(), 22);
   EXPECT_EQ(lines[0], QByteArray("Name: Zo\xEB ?\r"));
@@ -120,10 +109,10 @@ TEST_F(ExportTest, ZeroesNegativesAndTextsOutsideTheCharacterSet) {
 }
 
 TEST_F(ExportTest, ControlCharactersInTextsKeepTheTwentyOneLines) {
-  astro::BirthRecord.BirthName = "Asha\r\nRao\x08";
-  astro::BirthRecord.BirthCity = "Pu\nne";
-  astro::BirthRecord.BirthState = "\x05Maharashtra";
-  astro::BirthRecord.BirthCountry = "In\tdia\r";
+  CurrentChart.Birth.BirthName = "Asha\r\nRao\x08";
+  CurrentChart.Birth.BirthCity = "Pu\nne";
+  CurrentChart.Birth.BirthState = "\x05Maharashtra";
+  CurrentChart.Birth.BirthCountry = "In\tdia\r";
   QByteArray expected = MarchExport;
   expected.replace("Name: Asha Rao", "Name: AshaRao");
   EXPECT_EQ(Export(Path(QStringLiteral("c.txt"))), expected);

@@ -247,7 +247,7 @@ TEST_F(MDITest, TheChartWindowCannotBeClosedOnItsOwn) {
   mdi.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
   frmDisplay* display = Form<frmDisplay>::IfLoaded();
-  CurrentChart.SunSign = QStringLiteral("Pisces");
+  CurrentChart.SunSign = Sign::Pisces;
   QMdiSubWindow* sub = mdi.ChartSubWindow();
   mdi.workspace->setActiveSubWindow(sub);
 

@@ -12,15 +12,14 @@
 #include "platform/Forms.h"
 #include "platform/Look.h"
 #include "support/Doubles.h"
+#include "support/SampleCharts.h"
 
 namespace {
 
-using Boxes = std::array<QString, ChakraBoxCount>;
-
 class ReportWindowTest : public testing_doubles::WindowTest {
  protected:
-  QString Build(const Boxes& boxes) {
-    WriteReportRuns(report, ChakraReportRuns(boxes));
+  QString Build(const ChartData& chart) {
+    WriteReportRuns(report, ChakraReportRuns(chart));
     return report.Text();
   }
   RichTextBox report;
@@ -49,10 +48,7 @@ void ExpectLook(const RichTextBox& box, const QString& needle, const Look& look,
 }
 
 TEST_F(ReportWindowTest, RunsCarryTheirBoldColourAndSize) {
-  Boxes boxes;
-  boxes[4] = QStringLiteral("Saturn");
-  boxes[9] = QStringLiteral("Neptune");
-  Build(boxes);
+  Build(samples::ChartWithBoxes({{4, {Body::Saturn}}, {9, {Body::Jupiter}}}));
   FillReportTables();
   using platform::ClassicColor;
   const QColor navy = ClassicColor(1), green = ClassicColor(2), maroon = ClassicColor(4),
@@ -67,7 +63,7 @@ TEST_F(ReportWindowTest, RunsCarryTheirBoldColourAndSize) {
   ExpectLook(report, EmissiveReadings[6], {false, blue, 10});
   ExpectLook(report, QStringLiteral("Type: Receptive"), {true, purple, 10});
   ExpectLook(report, ReceptiveText, {false, purple, 10});
-  ExpectLook(report, ReceptiveReadings[8], {false, red, 10});
+  ExpectLook(report, ReceptiveReadings[5], {false, red, 10});
   ExpectLook(report, QStringLiteral("Description of Different Chakras"), {true, maroon, 10});
   const qsizetype descriptions = report.Text().indexOf(QStringLiteral("Description of Different"));
   ExpectLook(report, ChakraNames[6], {true, green, 10}, descriptions);
@@ -78,13 +74,11 @@ TEST_F(ReportWindowTest, RunsCarryTheirBoldColourAndSize) {
   ExpectLook(report, Visit(), {true, blue, 10}, report.Text().size() - Visit().size());
 }
 
-// The whole road to the report window: the chart's boxes into the report
+// The whole road to the report window: the current chart into the report
 // window's box.
-TEST_F(ReportWindowTest, BuildChakraReportReadsTheChartsBoxes) {
+TEST_F(ReportWindowTest, BuildChakraReportReadsTheCurrentChart) {
   const ChartData saved = CurrentChart;
-  CurrentChart.ChakraBoxes = {};
-  CurrentChart.ChakraBoxes[1] = QStringLiteral("\r\nSun\r\nAsc");
-  CurrentChart.ChakraBoxes[10] = QStringLiteral("\r\nVenus");
+  CurrentChart = samples::ChartWithBoxes({{1, {Body::Sun}}, {1, {Body::Ascendant}}, {10, {Body::Venus}}});
   frmSave& save = platform::Form<frmSave>::Get();  // its load builds the report
   const QString text = save.RTB->Text();
   EXPECT_TRUE(text.contains(QStringLiteral("Sun is placed in the Third Eye Chakra (Ajna)\nType: Receptive")));

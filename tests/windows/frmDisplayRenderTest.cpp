@@ -16,7 +16,6 @@
 #include "astro/Shared.h"
 #include "chart/ChartData.h"
 #include "windows/frmDisplay.h"
-#include "windows/modOrmandel_ChakraBoxes.h"
 #include "platform/Forms.h"
 #include "support/Doubles.h"
 
@@ -35,15 +34,14 @@ class frmDisplayRenderTest : public testing_doubles::WindowTest {
 // Writes the twelve house texts, with the sign pictures starting at firstSign
 // (0 Aries .. 11 Pisces) in house 1, and fills the chakra boxes from them.
 void FillHouses(frmDisplay& f, const QStringList& houses, int firstSign) {
-  ChartData chart;
   for (std::size_t k = 0; k < 12; ++k) {
     f.lblNatal[k]->setText(houses[static_cast<int>(k)]);
     f.imgSign[k]->setPixmap(f.IMG.ListImages(static_cast<int>((firstSign + k) % 12) + 1));
-    chart.Houses[k] = houses[static_cast<int>(k)];
   }
   for (QLabel* sign : f.SignLabels()) sign->hide();
-  chart.ChakraBoxes = ChakraBoxTexts(chart.Houses);
-  FillChakraBoxes(f, chart);
+  for (std::size_t box = 0; box < 12; ++box) {
+    f.txtChakraPlanets[box]->setText(houses[ChakraBoxHouses[box] - 1]);
+  }
 }
 
 // Leo rising with the Sun; Mercury retrograde in Virgo; a crowded Capricorn.
@@ -61,20 +59,20 @@ void FillSampleChart(frmDisplay& f) {
 }
 
 TEST_F(frmDisplayRenderTest, SampleChartDrawsEveryRegion) {
-  astro::BirthRecord = astro::BirthRecordData{};
-  astro::BirthRecord.BirthName = "Sample Person";
-  astro::BirthRecord.BirthMonth = 8;
-  astro::BirthRecord.BirthDay = 23;
-  astro::BirthRecord.BirthYear = 1984;
-  astro::BirthRecord.BirthHour = 6;
-  astro::BirthRecord.BirthMinute = 45;
-  astro::BirthRecord.LatDegree = 51;
-  astro::BirthRecord.LatMinute = 30;
-  astro::BirthRecord.LongDegree = 0;
-  astro::BirthRecord.LongMinute = 7;
-  astro::BirthRecord.BirthCity = "London";
-  astro::BirthRecord.BirthState = "England";
-  astro::BirthRecord.BirthCountry = "United Kingdom";
+  CurrentChart.Birth = astro::BirthRecordData{};
+  CurrentChart.Birth.BirthName = "Sample Person";
+  CurrentChart.Birth.BirthMonth = 8;
+  CurrentChart.Birth.BirthDay = 23;
+  CurrentChart.Birth.BirthYear = 1984;
+  CurrentChart.Birth.BirthHour = 6;
+  CurrentChart.Birth.BirthMinute = 45;
+  CurrentChart.Birth.LatDegree = 51;
+  CurrentChart.Birth.LatMinute = 30;
+  CurrentChart.Birth.LongDegree = 0;
+  CurrentChart.Birth.LongMinute = 7;
+  CurrentChart.Birth.BirthCity = "London";
+  CurrentChart.Birth.BirthState = "England";
+  CurrentChart.Birth.BirthCountry = "United Kingdom";
 
   frmDisplay& f = Form<frmDisplay>::Show();
   const QImage fresh = f.grab().toImage();
@@ -149,7 +147,7 @@ void ExpectChakraEntriesWhole(frmDisplay& f, const char* chart) {
 }
 
 TEST_F(frmDisplayRenderTest, CrowdedHousesAndChakraBoxesStayReadable) {
-  astro::BirthRecord = astro::BirthRecordData{};
+  CurrentChart.Birth = astro::BirthRecordData{};
   frmDisplay& f = Form<frmDisplay>::Show();
 
   // Eight bodies in house 1, the other houses holding one name each.
@@ -185,14 +183,14 @@ TEST_F(frmDisplayRenderTest, CrowdedHousesAndChakraBoxesStayReadable) {
 }
 
 TEST_F(frmDisplayRenderTest, LongBirthDataIsCutWithAnEllipsisAndKeptWholeInItsTooltip) {
-  astro::BirthRecord = astro::BirthRecordData{};
-  astro::BirthRecord.BirthName = "Maximilian Alexander Bartholomew von Hohenzollern-Sigmaringen";
-  astro::BirthRecord.BirthCity = "Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch";
-  astro::BirthRecord.BirthState = "Wales";
+  CurrentChart.Birth = astro::BirthRecordData{};
+  CurrentChart.Birth.BirthName = "Maximilian Alexander Bartholomew von Hohenzollern-Sigmaringen";
+  CurrentChart.Birth.BirthCity = "Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch";
+  CurrentChart.Birth.BirthState = "Wales";
   frmDisplay& f = Form<frmDisplay>::Show();
   Keep(f.grab().toImage(), "frmDisplay-long-name.png");
-  const QString name = "Name: " + QString::fromStdString(astro::BirthRecord.BirthName);
-  const QString city = "City: " + QString::fromStdString(astro::BirthRecord.BirthCity);
+  const QString name = "Name: " + QString::fromStdString(CurrentChart.Birth.BirthName);
+  const QString city = "City: " + QString::fromStdString(CurrentChart.Birth.BirthCity);
   for (auto [label, whole] : {std::pair{f.lblName, name}, std::pair{f.lblCity, city}}) {
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
     EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << label->text().toStdString();

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "astro/Shared.h"
+#include "chart/ChartData.h"
 #include "windows/frmDisplay.h"
 #include "platform/Forms.h"
 #include "support/Doubles.h"
@@ -24,7 +25,7 @@ class frmDisplayTest : public testing_doubles::WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    astro::BirthRecord = astro::BirthRecordData{};
+    CurrentChart.Birth = astro::BirthRecordData{};
   }
 };
 
@@ -48,7 +49,7 @@ astro::BirthRecordData SampleRecord() {
 }
 
 TEST_F(frmDisplayTest, LoadWritesTheBirthDataWithTheMonthByNameAndNoLeadingZeros) {
-  astro::BirthRecord = SampleRecord();
+  CurrentChart.Birth = SampleRecord();
   frmDisplay& f = Form<frmDisplay>::Get();
   EXPECT_EQ(f.lblName->text(), "Name: Ada Lovelace");
   EXPECT_EQ(f.lblDOB->text(), "Date of Birth: March 5, 1975");
@@ -64,12 +65,12 @@ TEST_F(frmDisplayTest, EveryMonthIsWrittenByItsEnglishNameAndMidnightReadsZero) 
   const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
                           "July",    "August",   "September", "October", "November", "December"};
   for (int m = 1; m <= 12; ++m) {
-    astro::BirthRecord = SampleRecord();
-    astro::BirthRecord.BirthMonth = static_cast<std::int16_t>(m);
-    astro::BirthRecord.BirthDay = 1;
-    astro::BirthRecord.BirthYear = 1901;
-    astro::BirthRecord.BirthHour = 0;
-    astro::BirthRecord.BirthMinute = 0;
+    CurrentChart.Birth = SampleRecord();
+    CurrentChart.Birth.BirthMonth = static_cast<std::int16_t>(m);
+    CurrentChart.Birth.BirthDay = 1;
+    CurrentChart.Birth.BirthYear = 1901;
+    CurrentChart.Birth.BirthHour = 0;
+    CurrentChart.Birth.BirthMinute = 0;
     frmDisplay& f = Form<frmDisplay>::Get();
     EXPECT_EQ(f.lblDOB->text(), QStringLiteral("Date of Birth: %1 1, 1901").arg(months[m - 1]));
     EXPECT_EQ(f.lblTOB->text(), "Time of Birth: 0 Hour 0 Minute");
@@ -78,23 +79,23 @@ TEST_F(frmDisplayTest, EveryMonthIsWrittenByItsEnglishNameAndMidnightReadsZero) 
 }
 
 TEST_F(frmDisplayTest, SouthernAndWesternPlacesReadLikeNorthernAndNegativesKeepTheirSign) {
-  astro::BirthRecord = SampleRecord();
-  astro::BirthRecord.LatDegree = 33;
-  astro::BirthRecord.LatMinute = 52;
-  astro::BirthRecord.IsSouth = true;
-  astro::BirthRecord.LongDegree = -12;
-  astro::BirthRecord.LongMinute = 5;
-  astro::BirthRecord.IsEast = false;
+  CurrentChart.Birth = SampleRecord();
+  CurrentChart.Birth.LatDegree = 33;
+  CurrentChart.Birth.LatMinute = 52;
+  CurrentChart.Birth.IsSouth = true;
+  CurrentChart.Birth.LongDegree = -12;
+  CurrentChart.Birth.LongMinute = 5;
+  CurrentChart.Birth.IsEast = false;
   frmDisplay& f = Form<frmDisplay>::Get();
   EXPECT_EQ(f.lblLatitude->text(), "Latitude: 33 Degree 52 Minute");
   EXPECT_EQ(f.lblLongitude->text(), "Longitude: -12 Degree 5 Minute");
 }
 
 TEST_F(frmDisplayTest, EachLoadWritesTheCurrentRecord) {
-  astro::BirthRecord = SampleRecord();
+  CurrentChart.Birth = SampleRecord();
   Form<frmDisplay>::Get();
   Form<frmDisplay>::Unload();
-  astro::BirthRecord.BirthName = "Second Person";
+  CurrentChart.Birth.BirthName = "Second Person";
   EXPECT_EQ(Form<frmDisplay>::Get().lblName->text(), "Name: Second Person");
 }
 

@@ -137,11 +137,9 @@ TEST_F(frmSaveTest, AdvertisingLabelsOpenTheirPages) {
 
 TEST_F(frmSaveTest, PrintCollapsesTheSelectionAndPrintsTheWholeReport) {
   const ChartData saved = CurrentChart;
-  CurrentChart.ChakraBoxes.fill(QStringLiteral("\r\nSun\r\nMoon\r\nMars\r\nVenus"));
-  const std::string savedName = astro::BirthRecord.BirthName;
-  astro::BirthRecord.BirthName = "Anna";
+  for (House& house : CurrentChart.Houses) house.placements = {{Body::Sun}, {Body::Moon}, {Body::Venus}, {Body::Mars}};
+  CurrentChart.Birth.BirthName = "Anna";
   frmSave& form = ShowReport();
-  CurrentChart = saved;
   form.RTB->SetSelStart(0);
   form.RTB->SetSelLength(5);  // a selection would print only itself
   QTest::mouseClick(form.cmdPrint, Qt::LeftButton);
@@ -158,9 +156,9 @@ TEST_F(frmSaveTest, PrintCollapsesTheSelectionAndPrintsTheWholeReport) {
   EXPECT_TRUE(copy.endsWith(QStringLiteral("\n\n") + generated + QStringLiteral("\n\n")));
 
   // Without a name the job is named after the program alone.
-  astro::BirthRecord.BirthName.clear();
+  CurrentChart.Birth.BirthName.clear();
   QTest::mouseClick(form.cmdPrint, Qt::LeftButton);
-  astro::BirthRecord.BirthName = savedName;
+  CurrentChart = saved;
   EXPECT_EQ(d.printer->jobs.value(1), QStringLiteral("QZ Astrology Ormandel"));
 }
 
