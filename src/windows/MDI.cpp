@@ -29,7 +29,6 @@
 #include "platform/Forms.h"
 #include "platform/LinkLabel.h"
 #include "platform/Look.h"
-#include "platform/Memory.h"
 #include "platform/Pictures.h"
 #include "platform/Services.h"
 #include "platform/Style.h"
@@ -202,16 +201,6 @@ MDI::MDI() {
 }
 
 void MDI::PrepareLooks() {
-  // The maximised window's picture is as large as the screen; the chart
-  // window's snapshot and the windows themselves need a few megabytes more.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QSize pixels = screen->size() * screen->devicePixelRatio();
-    constexpr std::size_t BytesPerPixel = 4;
-    constexpr std::size_t MoreBytes = std::size_t{4} << 20;
-    platform::PrepareWorkingMemory(static_cast<std::size_t>(pixels.width()) *
-                                       static_cast<std::size_t>(pixels.height()) * BytesPerPixel +
-                                   MoreBytes);
-  }
   for (const char* file : {"new", "save", "print", "help"}) platform::LoadIcon(ToolBarPicture(file));
   // The chart's sub-window asks the style for its title-bar pictures when it is
   // built; the first such ask of a run loads Qt's image-format readers.

@@ -37,8 +37,7 @@ class MDI : public QMainWindow {
   MDI();
 
   // Decodes the toolbar pictures and loads the fonts this window shows into
-  // the once-a-run caches, and makes ready the memory it is drawn in, without
-  // building the window.
+  // the once-a-run caches, without building the window.
   static void PrepareLooks();
 
   // The placement for an outer window width W and the controls' current widths.

@@ -19,7 +19,6 @@
 #include "platform/Forms.h"
 #include "platform/KeyPress.h"
 #include "platform/Look.h"
-#include "platform/Memory.h"
 #include "platform/Services.h"
 #include "platform/Style.h"
 #include "windows/modHelp_QuitApplication.h"
@@ -43,8 +42,7 @@ bool Headless() {
 
 // A moment after the input window has been painted for the first time, when the
 // event loop is free, decodes the pictures and loads the fonts of the main
-// window and its chart window and makes ready the memory they will be drawn in,
-// so the first chart does not wait for them; the user is typing the birth data
+// window and its chart window, so the first chart does not wait for them; the user is typing the birth data
 // meanwhile. The moment's delay keeps this work out of the start itself, which
 // ends with the input window on screen. Builds no window.
 class PrepareChartOnceInputPainted final : public QObject {
@@ -58,7 +56,7 @@ class PrepareChartOnceInputPainted final : public QObject {
     if (event->type() == QEvent::Paint) {
       watched->removeEventFilter(this);
       QTimer::singleShot(PrepareDelayMs, qApp, [] {
-        RunStep("prepare the chart's pictures, fonts and memory", [] {
+        RunStep("prepare the chart's pictures and fonts", [] {
           MDI::PrepareLooks();
           frmDisplay::PrepareLooks();
         });
@@ -135,7 +133,6 @@ void SetUpApplication() {
   platform::PressFocusedButtonsOnReturn();
   QApplication::setQuitOnLastWindowClosed(false);
   QPixmapCache::setCacheLimit(0);
-  platform::KeepFreedMemory();
 }
 
 void StartProgram() {
