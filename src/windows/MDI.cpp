@@ -10,7 +10,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -18,7 +17,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
-#include <QStyleOptionToolBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -31,7 +29,6 @@
 #include "platform/Look.h"
 #include "platform/Pictures.h"
 #include "platform/Services.h"
-#include "platform/Style.h"
 #include "windows/ExitScreenRoad.h"
 #include "windows/frmAbout.h"
 #include "windows/frmStartup.h"
@@ -133,45 +130,6 @@ QString ToolBarPicture(const char* file) {
   return QStringLiteral(":/assets/toolbar/%1.png").arg(QLatin1String(file));
 }
 
-// The main window's toolbar, drawn as the style draws it but from one narrow
-// strip repeated across its width. Qt's own styles draw a toolbar along the top
-// the same in every column (a gradient from top to bottom and lines along its
-// length), and their half-transparent lines, blended pixel by pixel across a
-// maximised window's width, made the toolbar the slowest part of the main
-// window to paint. Anything else is drawn as Qt draws it: another style, a
-// floating toolbar (it frames its ends), and a fractional scale, where a strip
-// of whole pixels would not match the toolbar's height.
-class StripToolBar final : public QToolBar {
- public:
-  using QToolBar::QToolBar;
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    const qreal ratio = devicePixelRatioF();
-    if (isWindow() || orientation() != Qt::Horizontal || ratio != std::floor(ratio) || !platform::QtOwnStyle()) {
-      QToolBar::paintEvent(event);
-      return;
-    }
-    constexpr int StripWidth = 16;
-    QStyleOptionToolBar option;
-    initStyleOption(&option);
-    const QRect whole = option.rect;
-    option.rect.setWidth(StripWidth);
-    QPixmap strip(option.rect.size() * ratio);
-    strip.setDevicePixelRatio(ratio);
-    strip.fill(Qt::transparent);
-    {
-      QPainter painter(&strip);
-      style()->drawControl(QStyle::CE_ToolBar, &option, &painter, this);
-    }
-    QPainter painter(this);
-    painter.drawTiledPixmap(whole, strip);
-    option.rect = whole;
-    option.rect = style()->subElementRect(QStyle::SE_ToolBarHandle, &option, this);
-    if (option.rect.isValid()) style()->drawPrimitive(QStyle::PE_IndicatorToolBarHandle, &option, &painter, this);
-  }
-};
-
 QAction* Separator(QMenu* menu, const char* name = nullptr) {
   auto* separator = menu->addSeparator();
   if (name) separator->setObjectName(QString::fromLatin1(name));
@@ -216,7 +174,7 @@ void MDI::PrepareLooks() {
 }
 
 void MDI::BuildToolBar() {
-  TB = new StripToolBar(this);
+  TB = new QToolBar(this);
   TB->setObjectName(QStringLiteral("TB"));
   TB->setMovable(false);
   TB->setFloatable(false);

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -86,22 +85,6 @@ TEST_F(MDITest, LoadsWithCaptionsChildWindowAndDefaultCheckMarks) {
     EXPECT_FALSE(unchecked->isChecked()) << unchecked->objectName().toStdString();
   }
   EXPECT_TRUE(mdi.TB->isVisible());
-}
-
-TEST_F(MDITest, TheToolbarLooksAsTheStyleDrawsAToolbarOfAMainWindow) {
-  MDI& mdi = ShowMain();
-  QMainWindow plain;
-  auto* bar = new QToolBar(&plain);
-  bar->setMovable(false);
-  bar->setFixedHeight(mdi.TB->height());
-  plain.addToolBar(Qt::TopToolBarArea, bar);
-  plain.resize(mdi.width(), mdi.height());
-  plain.show();
-  QApplication::processEvents();
-  ASSERT_EQ(bar->size(), mdi.TB->size());
-  // Right of the buttons, where only the toolbar's own background shows.
-  const QRect empty(mdi.TB->width() - 200, 0, 200, mdi.TB->height());
-  EXPECT_EQ(mdi.TB->grab(empty).toImage(), bar->grab(empty).toImage());
 }
 
 TEST_F(MDITest, RestoredFromMaximisedTheWindowStandsInTheMiddleOfTheScreen) {
