@@ -20,7 +20,6 @@
 #include "platform/KeyPress.h"
 #include "platform/Look.h"
 #include "platform/Services.h"
-#include "platform/Style.h"
 #include "windows/modHelp_QuitApplication.h"
 #include "windows/modHelp_UpdateReminder.h"
 
@@ -129,7 +128,6 @@ void frmStartup::closeEvent(QCloseEvent* event) {
 
 void SetUpApplication() {
   platform::InstallFontSubstitutions();
-  platform::InstallStyle();
   platform::PressFocusedButtonsOnReturn();
   QApplication::setQuitOnLastWindowClosed(false);
   QPixmapCache::setCacheLimit(0);

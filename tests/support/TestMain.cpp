@@ -8,7 +8,6 @@
 
 #include "platform/KeyPress.h"
 #include "platform/Look.h"
-#include "platform/Style.h"
 
 namespace {
 
@@ -52,7 +51,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   platform::InstallFontSubstitutions();
-  platform::InstallStyle();
   platform::PressFocusedButtonsOnReturn();
   return RUN_ALL_TESTS();
 }
