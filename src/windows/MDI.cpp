@@ -33,6 +33,7 @@
 #include "windows/frmAbout.h"
 #include "windows/frmStartup.h"
 #include "windows/modHelp_WebLinks.h"
+#include "windows/ProgramTexts.h"
 
 using platform::Form;
 using platform::PlaceTw;
@@ -69,22 +70,6 @@ QWidget* Strip(QWidget* parent, const char* name, int heightTw) {
 void PlaceLabelTw(QLabel* label, int left, int top, int width, int height) {
   PlaceTw(label, left, top, width, height);
   if (label->sizeHint().width() > label->width()) label->resize(label->sizeHint().width(), label->height());
-}
-
-QString HomePageInvitation() {
-  return QStringLiteral("Share your chart and your questions in our astrology forum. Visit ") + HomePageAddress() +
-         QStringLiteral(" Now");
-}
-
-QString FullBrandOffer() {
-  return QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
-                        "Get this software fully branded for your website. Click here for more details.");
-}
-
-QString CobrandOffer() {
-  return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-                        "Put your site's name &  link here. See \"Help\" for details.    Click Here for more "
-                        "info on co-branding.");
 }
 
 QString AnalysisLinkCaption() {
@@ -140,7 +125,7 @@ QAction* Separator(QMenu* menu, const char* name = nullptr) {
 
 MDI::MDI() {
   setObjectName(QStringLiteral("MDI"));
-  setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
+  setWindowTitle(VersionedTitle());
   setWindowIcon(platform::ProgramIcon());
   // The toolbar is switched on and off through the View menu only, so its state
   // and the menu's check mark always agree.
@@ -235,7 +220,7 @@ void MDI::BuildStrips() {
         Picture1, {name, text, {0, 0, AdvertWidth, 405}, boldLink, LinkBlue, Qt::AlignLeft | Qt::AlignTop, true, true});
   };
   lblFullBrand = advert("lblFullBrand", FullBrandOffer());
-  lblCobrand = advert("lblCobrand", CobrandOffer());
+  lblCobrand = advert("lblCobrand", CoBrandOffer(4));
   lblCobrand->raise();  // the co-branding offer lies on top of the other one
 
   Label1 = platform::MakeLabel(Picture1, {.name = "Label1",
@@ -423,7 +408,7 @@ void MDI::FitStripTexts() {
   const int room = std::max(0, cmdInterpretation->x() - Px(100));
   // A label keeps its width, and nothing is measured, while the room does not
   // change it (on every window but a narrow one it has its full width).
-  for (auto [advert, text] : {std::pair{lblFullBrand, FullBrandOffer()}, std::pair{lblCobrand, CobrandOffer()}}) {
+  for (auto [advert, text] : {std::pair{lblFullBrand, FullBrandOffer()}, std::pair{lblCobrand, CoBrandOffer(4)}}) {
     const int width = std::min(Px(AdvertWidth), room);
     if (width == advert->width()) continue;
     advert->resize(width, advert->height());

@@ -11,6 +11,7 @@
 #include "platform/Look.h"
 #include "platform/Pictures.h"
 #include "windows/modHelp.h"
+#include "windows/ProgramTexts.h"
 
 using platform::PlaceTw;
 
@@ -30,7 +31,7 @@ QFrame* MakeLine(QWidget* parent, const char* name, const QColor& colour, int x1
 
 frmAbout::frmAbout() {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
+  setWindowTitle(VersionedTitle());
   // Fixed dialog border, no minimize or maximize button, no taskbar entry.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
@@ -59,8 +60,7 @@ frmAbout::frmAbout() {
                                            {2250, 1950, 4050, 195}, link, linkColour});
   Label3 = platform::MakeLabel(
       this, {"Label3",
-             QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-                            "Put your site's name &  link here."),
+             CoBrandInvitation(),
              {150, 2280, 6165, 435}, {}, {}, topLeft, true});
   lblCobrand = platform::MakeLabel(this, {"lblCobrand", QStringLiteral("Click Here for more info on Co-branding"),
                                           {2880, 2700, 3465, 195}, link, linkColour});
@@ -71,7 +71,7 @@ frmAbout::frmAbout() {
   Line2 = MakeLine(this, "Line2", platform::ClassicColor(8), 150, 6300, 3030, 1);
   Line2->raise();
 
-  Label2 = platform::MakeLabel(this, {"Label2", QStringLiteral("QZ Astrology Ormandel v1.35"), {780, 270, 3570, 240},
+  Label2 = platform::MakeLabel(this, {"Label2", VersionedTitle(), {780, 270, 3570, 240},
                                       platform::UiFont(QStringLiteral("Verdana"), 9.75, true)});
   Label1 = platform::MakeLabel(
       this, {"Label1",

@@ -22,6 +22,7 @@
 #include "windows/modHelp_QuitApplication.h"
 #include "windows/modHelp_WebLinks.h"
 #include "windows/modTellAFriend.h"
+#include "windows/ProgramTexts.h"
 
 using platform::PlaceTw;
 using platform::TrimBlanks;
@@ -47,7 +48,6 @@ const QColor White = platform::ClassicColor(15);
 const QColor Yellow = platform::ClassicColor(14);
 const QColor LinkDarkBlue(0, 0, 192);
 
-const QString Caption = QStringLiteral("QZ Astrology Ormandel v1.35");
 const QString InitialMessage = QStringLiteral("Your Message\r\n");
 
 // A navy frame with its caption in white, as both frames of the window are.
@@ -93,7 +93,7 @@ void WatermarkOn(QLineEdit* box, const QString& watermark) {
 
 frmExitScreen::frmExitScreen() {
   setObjectName(QStringLiteral("frmExitScreen"));
-  setWindowTitle(Caption);
+  setWindowTitle(VersionedTitle());
   setWindowIcon(platform::ProgramIcon());
   // Fixed single border, no minimise or maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -108,7 +108,7 @@ frmExitScreen::frmExitScreen() {
   Picture1->setAlignment(Qt::AlignCenter);
 
   // Label1 is wider than designed: the substituted face needs more room than the original.
-  Label1 = platform::MakeLabel(this, {"Label1", Caption, {1080, 240, 6120, 435},
+  Label1 = platform::MakeLabel(this, {"Label1", VersionedTitle(), {1080, 240, 6120, 435},
                                       UiFont(QStringLiteral("MS Sans Serif"), 18)});
   Label2 = platform::MakeLabel(this, {"Label2", SupportTexts[1], {120, 840, 6975, 1095},
                                       UiFont(QStringLiteral("Verdana"), 9.75, true), {},

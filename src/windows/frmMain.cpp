@@ -31,6 +31,7 @@
 #include "windows/frmAbout.h"
 #include "windows/frmStartup.h"
 #include "windows/modHelp.h"
+#include "windows/ProgramTexts.h"
 
 using platform::PlaceTw;
 
@@ -92,7 +93,7 @@ QComboBox* MakeList(QWidget* parent, const char* name) {
 
 frmMain::frmMain() {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
+  setWindowTitle(VersionedTitle());
   setWindowIcon(platform::ProgramIcon());
   setFont(platform::UiFont(QStringLiteral("Verdana"), 8.25));
   BuildMenus();
@@ -257,17 +258,11 @@ void frmMain::BuildControls() {
   PlaceTw(fraFullBrand, 180, 5640, 10440, 1110);
   // The label in front hides the one behind.
   const auto brandLabel = [&](const char* name, const QString& text) {
-    return platform::MakeLabel(fraFullBrand, {name, LabelCaption(text), {90, 90, 10260, 930}, boldLink, linkColour,
+    return platform::MakeLabel(fraFullBrand, {name, text, {90, 90, 10260, 930}, boldLink, linkColour,
                                               Qt::AlignCenter, true, true});
   };
-  lblFullBrand = brandLabel("lblFullBrand",
-                            QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                           "online. Get this software fully branded for your website. Click here for "
-                                           "more details."));
-  lblCobrand = brandLabel("lblCobrand",
-                          QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
-                                         "site. Put your site's name &&  link here. See \"Help\" for details. Click "
-                                         "Here for more info on co-branding."));
+  lblFullBrand = brandLabel("lblFullBrand", FullBrandOffer());
+  lblCobrand = brandLabel("lblCobrand", CoBrandOffer(1));
 
   platform::MakeLinkLabel(lblURL, [this] { lblURL_Click(); });
   platform::MakeLinkLabel(lblCobrand, [this] { lblCobrand_Click(); });

@@ -16,6 +16,7 @@
 #include "platform/Look.h"
 #include "platform/Services.h"
 #include "windows/modHelp_WebLinks.h"
+#include "windows/ProgramTexts.h"
 
 using platform::PlaceTw;
 using platform::UiFont;
@@ -31,14 +32,13 @@ constexpr int ClientHeight = 6500;
 
 frmSave::frmSave() {
   setObjectName(QStringLiteral("frmSave"));
-  setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
+  setWindowTitle(VersionedTitle());
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFixedSize(platform::Px(ClientWidth), platform::Px(ClientHeight));
   setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
 
   lblURL = platform::MakeLabel(this, {"lblURL",
-                                      QStringLiteral("Share your chart and your questions in our astrology forum. "
-                                                     "Visit ") + HomePageAddress() + QStringLiteral(" Now"),
+                                      HomePageInvitation(),
                                       {217, 30, 5760, 420}, UiFont(QStringLiteral("Verdana"), 9, true), {},
                                       Qt::AlignCenter, true});
 
@@ -64,13 +64,8 @@ frmSave::frmSave() {
     platform::SetBackColor(label, label->palette().color(QPalette::Button), platform::LinkOnDesktop(label));
     return label;
   };
-  lblFullBrand = advert("lblFullBrand", QStringLiteral("Home Business Opportunity. Start your own Internet business "
-                                                       "and make money online. Get this software fully branded for "
-                                                       "your website. Click here for more details."));
-  lblCobrand = advert("lblCobrand", QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
-                                                   "traffic to your site. Put your site's name &  link here. See "
-                                                   "\"Help\" for details.    Click Here for more info on "
-                                                   "co-branding."));
+  lblFullBrand = advert("lblFullBrand", FullBrandOffer());
+  lblCobrand = advert("lblCobrand", CoBrandOffer(4));
   lblCobrand->raise();
 
   RTB1 = new RichTextBox(this);

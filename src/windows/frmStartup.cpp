@@ -22,6 +22,7 @@
 #include "platform/Services.h"
 #include "windows/modHelp_QuitApplication.h"
 #include "windows/modHelp_UpdateReminder.h"
+#include "windows/ProgramTexts.h"
 
 const QString frmStartup::AlreadyRunningMessage = QStringLiteral("Application is already running");
 
@@ -70,7 +71,7 @@ class PrepareChartOnceInputPainted final : public QObject {
 
 frmStartup::frmStartup() {
   setObjectName(QStringLiteral("frmStartup"));
-  setWindowTitle(QStringLiteral("QZ Astrology Ormandel v1.35"));
+  setWindowTitle(VersionedTitle());
 }
 
 void frmStartup::Form_Load() {
