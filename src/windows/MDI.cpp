@@ -31,7 +31,6 @@
 #include "platform/Services.h"
 #include "windows/ExitScreenRoad.h"
 #include "windows/frmAbout.h"
-#include "windows/frmStartup.h"
 #include "windows/modHelp_WebLinks.h"
 #include "windows/ProgramTexts.h"
 
@@ -421,7 +420,6 @@ void MDI::MDIForm_Unload() {
   // The child window goes first, so the chart on screen is gone afterwards.
   Form<frmDisplay>::Unload();
   ShowExitScreen();
-  Form<frmStartup>::Hide();
 }
 
 // ---- The chart window in the workspace -------------------------------------------------
@@ -470,7 +468,6 @@ void MDI::HideChartWindow() {
 
 void MDI::cmdExit_Click() {
   ShowExitScreen();
-  Form<frmStartup>::Hide();
   Form<MDI>::Unload();
 }
 
@@ -478,7 +475,6 @@ void MDI::mnuExit_Click() { cmdExit_Click(); }
 
 void MDI::cmdBack_Click() {
   Form<MDI>::Unload();
-  Form<frmStartup>::Hide();
   HideExitScreen();
   Form<frmMain>::Show();
 }
@@ -488,7 +484,6 @@ void MDI::mnuBack_Click() { cmdBack_Click(); }
 void MDI::mnuNew_Click() {
   Form<frmMain>::Show();
   Form<MDI>::Unload();
-  Form<frmStartup>::Hide();
   HideExitScreen();
 }
 

@@ -29,7 +29,6 @@
 #include "platform/Pictures.h"
 #include "windows/ExitScreenRoad.h"
 #include "windows/frmAbout.h"
-#include "windows/frmStartup.h"
 #include "windows/modHelp.h"
 #include "windows/ProgramTexts.h"
 
@@ -339,9 +338,10 @@ void frmMain::Form_Load() {
   chkDST->setChecked(false);
 }
 
+void frmMain::BringOfferToFront(bool coBrand) { (coBrand ? lblCobrand : lblFullBrand)->raise(); }
+
 void frmMain::Form_Unload() {
   ShowExitScreen();
-  platform::Form<frmStartup>::Hide();
 }
 
 // The first show places the window in the middle of the screen, like the

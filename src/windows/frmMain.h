@@ -88,6 +88,9 @@ class frmMain : public QMainWindow {
 
  public slots:
   void Form_Load();
+  // Brings the co-branding offer (coBrand) or the full-brand offer to the front
+  // of the offers' box: the one the user sees.
+  void BringOfferToFront(bool coBrand);
   void Form_Unload();
 
   void cmdCalculate_Click();  // the chart run (frmMain_ChartRun.cpp)

@@ -16,7 +16,6 @@
 #include "platform/Services.h"
 #include "windows/ExitScreenRoad.h"
 #include "windows/MDI.h"
-#include "windows/frmStartup.h"
 
 namespace chartrun {
 
@@ -66,7 +65,6 @@ void frmMain::cmdCalculate_Click() {
   FillChakraBoxes(display, CurrentChart);
   platform::Form<MDI>::Show();
   // The input window is only hidden: it keeps its inputs for Back and New.
-  platform::Form<frmStartup>::Hide();
   HideExitScreen();
   hide();
 }

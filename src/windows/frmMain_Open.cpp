@@ -11,7 +11,6 @@
 #include "windows/frmMain.h"
 #include "platform/Forms.h"
 #include "windows/ExitScreenRoad.h"
-#include "windows/frmStartup.h"
 
 namespace {
 
@@ -89,6 +88,5 @@ void frmMain::cmdOpen_Click() {
   txtCountry->setText(e.Country);
 
   cmdCalculate_Click();
-  platform::Form<frmStartup>::Hide();
   HideExitScreen();
 }

@@ -87,7 +87,6 @@ void frmStartup::Form_Load() {
   RunStep("randomize", [] { platform::Service<platform::IRandom>().Randomize(); });
   RunStep("update reminder", [] { CheckForUpdateReminder(); });
   RunStep("show frmMain", [] { new PrepareChartOnceInputPainted(&platform::Form<frmMain>::Show()); });
-  RunStep("hide frmStartup", [this] { hide(); });
   RunStep("CoBrand_Randomize", [this] { CoBrand_Randomize(); });
 }
 
@@ -114,13 +113,10 @@ void frmStartup::Form_Unload() { QuitApplication(); }
 void frmStartup::CoBrand_Randomize() {
   const float r = platform::Service<platform::IRandom>().Rnd();
   intCoBrandRandomNumber = static_cast<std::int16_t>(1 + static_cast<int>(std::floor(6.0f * r)));
-  frmMain& main = platform::Form<frmMain>::Get();
-  if (intCoBrandRandomNumber % 2 != 0) {
-    main.lblCobrand->raise();
-  } else {
-    main.lblFullBrand->raise();
-  }
+  platform::Form<frmMain>::Get().BringOfferToFront(intCoBrandRandomNumber % 2 != 0);
 }
+
+void frmStartup::setVisible(bool /*visible*/) { QWidget::setVisible(false); }
 
 void frmStartup::closeEvent(QCloseEvent* event) {
   event->accept();

@@ -1,7 +1,7 @@
 // The hidden start-up form: loaded at start and never shown. Its load makes sure
 // only one instance runs, seeds the random generator, runs the update reminder,
-// shows the input window and picks which advertising label of the input window
-// lies on top. It stays loaded for the whole run; unloading it quits the program.
+// shows the input window and picks which of the input window's two offers lies
+// on top. It stays loaded for the whole run; unloading it quits the program.
 #pragma once
 
 #include <QWidget>
@@ -21,8 +21,13 @@ class frmStartup : public QWidget {
  public slots:
   void Form_Load();
   void Form_Unload();
-  // Odd numbers bring frmMain.lblCobrand to the front, even ones lblFullBrand.
+  // Odd numbers bring the input window's co-branding offer to the front, even
+  // ones its full-brand offer.
   void CoBrand_Randomize();
+
+  // The form is never shown: a request to show it leaves it hidden, so no road
+  // has to hide it.
+  void setVisible(bool visible) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

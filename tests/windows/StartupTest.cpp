@@ -60,8 +60,11 @@ TEST_F(StartupTest, NormalStartShowsOnlyTheInputWindow) {
   EXPECT_GE(startup.intCoBrandRandomNumber, 1);
   EXPECT_LE(startup.intCoBrandRandomNumber, 6);
 
-  // Hiding the start-up form again, from anywhere, shows nothing.
+  // Hiding the start-up form again, from anywhere, shows nothing; nor does a
+  // request to show it.
   for (int i = 0; i < 3; ++i) Form<frmStartup>::Hide();
+  EXPECT_FALSE(startup.isVisible());
+  startup.show();
   EXPECT_FALSE(startup.isVisible());
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (w->isVisible()) {

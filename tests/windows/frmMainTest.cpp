@@ -264,7 +264,7 @@ TEST_F(frmMainTest, ExitUnloadsAndANewShowStartsFromTheDefaults) {
   EXPECT_FALSE(Form<frmMain>::IsLoaded());
 }
 
-TEST_F(frmMainTest, ClosingHidesTheStartupFormWhichStaysLoaded) {
+TEST_F(frmMainTest, ClosingLeavesTheStartupFormLoadedAndHidden) {
   Form<frmStartup>::Get().show();
   frmMain& f = Open();
   f.close();
