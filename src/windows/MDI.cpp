@@ -1,4 +1,5 @@
 #include "windows/MDI.h"
+#include "windows/MDI_Placement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +21,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 #include "windows/frmDisplay.h"
 #include "windows/frmMain.h"
@@ -357,25 +357,12 @@ void MDI::MDIForm_Load() {
   mnuSouth->setChecked(true);
 }
 
-MdiPlacement MDI::PlaceOnResize(float outerWidth, float exitWidth, float backWidth,
-                                float interpretationWidth, float headingWidth, float urlWidth) {
-  MdiPlacement p;
-  p.exitLeft = outerWidth - exitWidth - 300.0f;
-  p.backLeft = p.exitLeft - backWidth - 100.0f;
-  p.interpretationLeft = p.backLeft - interpretationWidth - 100.0f;
-  p.headingLeft = (outerWidth - headingWidth) / 2.0f;
-  p.urlLeft = (outerWidth - urlWidth) / 2.0f;
-  return p;
-}
-
 void MDI::MDIForm_Resize() {
-  auto tw = [](int pixels) { return static_cast<float>(platform::Twips(pixels)); };
-  const MdiPlacement p =
-      PlaceOnResize(tw(frameGeometry().width()), tw(cmdExit->width()), tw(cmdBack->width()),
-                    tw(cmdInterpretation->width()), tw(headingWidth_), tw(invitationWidth_));
-  auto moveLeft = [](QWidget* w, float leftTw) {
-    w->move(Px(static_cast<int>(std::lround(leftTw))), w->y());
-  };
+  using platform::Twips;
+  const MdiPlacement p = PlaceOnResize(Twips(frameGeometry().width()), Twips(cmdExit->width()),
+                                       Twips(cmdBack->width()), Twips(cmdInterpretation->width()),
+                                       Twips(headingWidth_), Twips(invitationWidth_));
+  const auto moveLeft = [](QWidget* w, int leftTw) { w->move(Px(leftTw), w->y()); };
   moveLeft(cmdExit, p.exitLeft);
   moveLeft(cmdBack, p.backLeft);
   moveLeft(cmdInterpretation, p.interpretationLeft);

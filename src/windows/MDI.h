@@ -21,16 +21,6 @@ class QToolBar;
 class QWidget;
 class frmDisplay;
 
-// The horizontal places that MDIForm_Resize gives the three buttons and the two
-// heading labels, in twips, worked out in single precision one step at a time.
-struct MdiPlacement {
-  float exitLeft = 0;
-  float backLeft = 0;
-  float interpretationLeft = 0;
-  float headingLeft = 0;
-  float urlLeft = 0;
-};
-
 class MDI : public QMainWindow {
   Q_OBJECT
  public:
@@ -40,10 +30,6 @@ class MDI : public QMainWindow {
   // the once-a-run caches, without building the window.
   static void PrepareLooks();
 
-  // The placement for an outer window width W and the controls' current widths.
-  static MdiPlacement PlaceOnResize(float outerWidth, float exitWidth, float backWidth,
-                                    float interpretationWidth, float headingWidth,
-                                    float urlWidth);
 
   // ---- Controls -----------------------------------------------------------------
   QToolBar* TB = nullptr;

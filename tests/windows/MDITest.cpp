@@ -23,6 +23,7 @@
 #include "chart/ChartData.h"
 #include "platform/Forms.h"
 #include "windows/MDI.h"
+#include "windows/MDI_Placement.h"
 #include "windows/frmExitScreen.h"
 #include "windows/frmStartup.h"
 #include "windows/modHelp_WebLinks.h"
@@ -271,16 +272,22 @@ TEST_F(MDITest, TheChartWindowCannotBeClosedOnItsOwn) {
 }
 
 TEST_F(MDITest, ResizePlacesButtonsFromTheRightAndCentresTheHeadings) {
-  const MdiPlacement p = MDI::PlaceOnResize(15360, 1095, 1095, 1695, 5400, 5520);
-  EXPECT_EQ(p.exitLeft, 13965.0f);
-  EXPECT_EQ(p.backLeft, 12770.0f);
-  EXPECT_EQ(p.interpretationLeft, 10975.0f);
-  EXPECT_EQ(p.headingLeft, 4980.0f);
-  EXPECT_EQ(p.urlLeft, 4920.0f);
-  // No lower bound: a narrow window gives negative places.
-  const MdiPlacement narrow = MDI::PlaceOnResize(1001, 1095, 1095, 1695, 5400, 5520);
-  EXPECT_EQ(narrow.exitLeft, -394.0f);
-  EXPECT_EQ(narrow.headingLeft, -2199.5f);
+  // Outer width, then the places of Exit, Back, Interpretation, heading, invitation.
+  struct Row {
+    int outer, exit, back, interpretation, heading, url;
+  };
+  for (const Row& row : {Row{15360, 13965, 12770, 10975, 4980, 4920},
+                         // A half twip rounds away from zero, to the same pixel as before.
+                         Row{15375, 13980, 12785, 10990, 4988, 4928},
+                         // No lower bound: a narrow window gives negative places.
+                         Row{1001, -394, -1589, -3384, -2200, -2260}}) {
+    const MdiPlacement p = PlaceOnResize(row.outer, 1095, 1095, 1695, 5400, 5520);
+    EXPECT_EQ(p.exitLeft, row.exit) << row.outer;
+    EXPECT_EQ(p.backLeft, row.back) << row.outer;
+    EXPECT_EQ(p.interpretationLeft, row.interpretation) << row.outer;
+    EXPECT_EQ(p.headingLeft, row.heading) << row.outer;
+    EXPECT_EQ(p.urlLeft, row.url) << row.outer;
+  }
 
   MDI& mdi = ShowMain();
   EXPECT_EQ(mdi.cmdExit->width() * 15, 1095);
