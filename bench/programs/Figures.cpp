@@ -12,9 +12,13 @@
 // N starts of each (default 11), M charts and reports in the session (default
 // 1,000), and the folder of the benchmark programs (default this program's), so
 // the figures of another build can be taken the same way. The programs run with
-// a home and settings folder of their own, removed afterwards.
+// a home, settings and runtime folder of their own, removed afterwards: the
+// runtime folder holds the single-instance lock, so a copy of the program
+// running elsewhere (or a second benchmark) is never met as the first instance.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
@@ -23,7 +27,6 @@
 #include <optional>
 #include <vector>
 
-#include "ProgramStart.h"
 #include "support/BenchSupport.h"
 #include "support/XServer.h"
 
@@ -142,14 +145,23 @@ int main(int argc, char* argv[]) {
     if (arguments[i] == QLatin1String("--programs")) options.programs = QDir(arguments[i + 1]).absolutePath();
   }
 
-  // The programs keep their home, settings and runtime folder to themselves.
+  // The programs keep their home, settings and runtime folder to themselves; the
+  // runtime folder in memory where it can be, as a desktop session has it.
   QTemporaryDir home;
-  if (!home.isValid()) {
-    std::fprintf(stderr, "no temporary folder for the programs' home\n");
+  const bool inMemory = QFileInfo(QStringLiteral("/dev/shm")).isWritable();
+  std::optional<QTemporaryDir> runtime;
+  if (inMemory) {
+    runtime.emplace(QStringLiteral("/dev/shm/ormandel-bench-XXXXXX"));
+  } else {
+    runtime.emplace();
+  }
+  if (!home.isValid() || !runtime->isValid() ||
+      !QFile::setPermissions(runtime->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+    std::fprintf(stderr, "no temporary folders for the programs' home and runtime folder\n");
     return 1;
   }
-  UseOffscreenUnlessAsked();
   QProcessEnvironment base = QProcessEnvironment::systemEnvironment();
+  base.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime->path());
   base.insert(QStringLiteral("HOME"), home.path());
   base.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
   base.insert(QStringLiteral("XDG_CACHE_HOME"), home.path() + QStringLiteral("/.cache"));
