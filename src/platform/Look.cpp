@@ -117,13 +117,6 @@ QFont UiFont(const QString& face, double pointSize, bool bold, bool italic, bool
   return *found;
 }
 
-void PrepareFont(const QFont& font) {
-  QTextLayout layout(QStringLiteral("Aa"), font);
-  layout.beginLayout();
-  layout.createLine();
-  layout.endLayout();
-}
-
 namespace {
 
 const QScreen* ScreenOf(const QWidget* window) {

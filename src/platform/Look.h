@@ -67,11 +67,6 @@ QLabel* MakeLabel(QWidget* parent, const LabelLayout& layout);
 QFont UiFont(const QString& face, double pointSize, bool bold = false,
              bool italic = false, bool underline = false);
 
-// Loads what laying out text in font needs, its font engine and its shaping
-// tables, into the caches the windows draw from. Shows nothing; used while the
-// program is idle, before a window needs the font.
-void PrepareFont(const QFont& font);
-
 // Moves a window so that its frame stands centred in its screen's free area (a
 // frame not yet drawn counts as large as those of the windows shown). A window
 // that can be resized is first made no larger than that area, so it also fits

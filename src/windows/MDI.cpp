@@ -149,12 +149,6 @@ void MDI::PrepareLooks() {
   for (const QStyle::StandardPixmap picture : {QStyle::SP_TitleBarMenuButton, QStyle::SP_TitleBarMaxButton}) {
     QApplication::style()->standardIcon(picture);
   }
-  const QString face = QStringLiteral("Verdana");
-  for (const QFont& font : {UiFont(face, 18, true), UiFont(face, 8.25), UiFont(face, 8.25, true),
-                            UiFont(face, 8.25, false, false, true), UiFont(face, 8.25, true, false, true),
-                            UiFont(QStringLiteral("MS Sans Serif"), 8.25)}) {
-    platform::PrepareFont(font);
-  }
 }
 
 void MDI::BuildToolBar() {

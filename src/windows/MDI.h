@@ -26,8 +26,8 @@ class MDI : public QMainWindow {
  public:
   MDI();
 
-  // Decodes the toolbar pictures and loads the fonts this window shows into
-  // the once-a-run caches, without building the window.
+  // Decodes the toolbar pictures and the chart sub-window's title-bar pictures
+  // into the once-a-run caches, without building the window.
   static void PrepareLooks();
 
 

@@ -106,11 +106,6 @@ void frmDisplay::PrepareLooks() {
   for (const QString& sign : SignNames()) platform::LoadPicture(SignPicture(sign));
   platform::LoadPicture(WheelPicture());
   for (int m = 1; m <= 6; ++m) platform::LoadPicture(ChakraPicture(m));
-  const QString face = QStringLiteral("Verdana");
-  for (const QFont& font : {UiFont(face, 8.25), UiFont(face, 8.25, true), UiFont(face, 9), UiFont(face, 9, true),
-                            UiFont(face, 9.75), UiFont(face, 9.75, true), UiFont(face, 12)}) {
-    platform::PrepareFont(font);
-  }
 }
 
 const std::array<QString, 12>& frmDisplay::SignNames() {

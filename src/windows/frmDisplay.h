@@ -28,8 +28,8 @@ class frmDisplay : public QWidget {
   frmDisplay();
   void Form_Load();
 
-  // Decodes the pictures and loads the fonts this window shows into the
-  // once-a-run caches, without building the window.
+  // Decodes the pictures this window shows into the once-a-run cache, without
+  // building the window.
   static void PrepareLooks();
 
   // The sign names Aries .. Pisces, in the order of the picture list.

@@ -41,8 +41,8 @@ bool Headless() {
 }
 
 // A moment after the input window has been painted for the first time, when the
-// event loop is free, decodes the pictures and loads the fonts of the main
-// window and its chart window, so the first chart does not wait for them; the user is typing the birth data
+// event loop is free, decodes the pictures of the main window and its chart
+// window, so the first chart does not wait for them; the user is typing the birth data
 // meanwhile. The moment's delay keeps this work out of the start itself, which
 // ends with the input window on screen. Builds no window.
 class PrepareChartOnceInputPainted final : public QObject {
@@ -56,7 +56,7 @@ class PrepareChartOnceInputPainted final : public QObject {
     if (event->type() == QEvent::Paint) {
       watched->removeEventFilter(this);
       QTimer::singleShot(PrepareDelayMs, qApp, [] {
-        RunStep("prepare the chart's pictures and fonts", [] {
+        RunStep("prepare the chart's pictures", [] {
           MDI::PrepareLooks();
           frmDisplay::PrepareLooks();
         });
