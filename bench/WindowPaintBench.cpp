@@ -1,11 +1,12 @@
 // The user's clicks timed until the window they open is painted: a chart run
 // once the program is warm (the main and chart windows are loaded afresh each
-// time, as after Back), the report of a real chart, and the picture and JPEG
-// of a chart window that was filled and shown.
+// time, as after Back), the report of a real chart, the main window painted
+// again, and the picture and JPEG of a chart window that was filled and shown.
 #include <benchmark/benchmark.h>
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QToolBar>
 
 #include "platform/Forms.h"
 #include "support/BenchSupport.h"
@@ -66,6 +67,20 @@ void BM_ReportPainted_Warm(benchmark::State& state) {
   bench::BackToInput();
 }
 BENCHMARK(BM_ReportPainted_Warm)->Arg(1)->Arg(2)->Arg(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The main window of a shown chart painted again whole (as when it is uncovered),
+// and its toolbar alone.
+void BM_MainWindowRepaint(benchmark::State& state) {
+  if (!ChartUp(1)) {
+    state.SkipWithError("the chart was not painted");
+    return;
+  }
+  MDI& mdi = platform::Form<MDI>::Get();
+  QWidget* painted = state.range(0) == 0 ? static_cast<QWidget*>(&mdi) : mdi.TB;
+  for (auto _ : state) painted->repaint();
+  bench::BackToInput();
+}
+BENCHMARK(BM_MainWindowRepaint)->ArgName("toolbar_only")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_SnapshotOfShownChart(benchmark::State& state) {
   if (!ChartUp(1)) {

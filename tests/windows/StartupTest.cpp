@@ -1,8 +1,10 @@
-// Start-up: the second instance, the six steps of a normal start, steps that fail,
-// and the co-brand pick.
+// Start-up: the second instance, the steps of a normal start, steps that fail,
+// the co-brand pick, and what every run sets up first.
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <stdexcept>
 
 #include "windows/frmMain.h"
@@ -170,6 +172,17 @@ TEST_F(StartupTest, UnloadingTheStartupFormQuits) {
   Form<frmStartup>::Unload();
   EXPECT_TRUE(platform::LoadedForms().empty());
   EXPECT_EQ(ends, 1);
+}
+
+// Over a session of charts a cache of drawn pictures would only fill (see
+// SetUpApplication): none is kept.
+TEST(SetUpApplicationTest, KeepsNoDrawnPictures) {
+  SetUpApplication();
+  QPixmap picture(16, 16);
+  picture.fill(Qt::red);
+  QPixmapCache::insert(QStringLiteral("drawn picture"), picture);
+  QPixmap found;
+  EXPECT_FALSE(QPixmapCache::find(QStringLiteral("drawn picture"), &found));
 }
 
 }  // namespace
