@@ -20,7 +20,7 @@
 #include <QTimer>
 #include <signal.h>
 
-#include "astro/Shared.h"
+#include "chart/ChartData.h"
 #include "platform/Forms.h"
 #include "support/Doubles.h"
 #include "windows/frmSave.h"
@@ -40,12 +40,12 @@ class RealPrintTest : public testing_doubles::WindowTest {
     qputenv("CUPS_SERVER", qgetenv("ORMANDEL_TEST_CUPS_SERVER"));
     WindowTest::SetUp();
     platform::Install<platform::IPrinter>(platform::MakeQtService<platform::IPrinter>());
-    savedName_ = astro::BirthRecord.BirthName;
-    astro::BirthRecord.BirthName = "Anna";
+    savedName_ = CurrentChart.Birth.BirthName;
+    CurrentChart.Birth.BirthName = "Anna";
   }
   void TearDown() override {
     if (qEnvironmentVariableIsEmpty("ORMANDEL_TEST_CUPS_SERVER")) return;
-    astro::BirthRecord.BirthName = savedName_;
+    CurrentChart.Birth.BirthName = savedName_;
     platform::Install<platform::IPrinter>(std::make_unique<testing_doubles::PdfPrinter>());
     WindowTest::TearDown();
   }
