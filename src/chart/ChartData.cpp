@@ -112,8 +112,14 @@ QString PositionText(const Placement& placement) {
   return QString::fromStdString(astro::PositionText(placement.longitude));
 }
 
+QStringList PlacementTexts(const House& house) {
+  QStringList names;
+  for (const Placement& placement : house.placements) names.append(PlacementText(placement));
+  return names;
+}
+
 QString HouseText(const House& house) {
   QString text;
-  for (const Placement& placement : house.placements) text += LineBreak + PlacementText(placement);
+  for (const QString& name : PlacementTexts(house)) text += LineBreak + name;
   return text;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 #include <vector>
@@ -111,6 +112,9 @@ QString BodyText(Body body);
 
 // A body as the house lists name it: "Mercury (R) " when retrograde.
 QString PlacementText(const Placement& placement);
+
+// The names of a house's bodies as its list writes them, in the house's order.
+QStringList PlacementTexts(const House& house);
 
 // The position text of a body ("05 Ari 07"), as the calculators write it.
 QString PositionText(const Placement& placement);

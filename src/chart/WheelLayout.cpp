@@ -309,16 +309,16 @@ std::vector<QRectF> WheelMarks(const QFont& numberFont) {
   return marks;
 }
 
-HouseLayout LayOutHouse(int house, const QStringList& lines, const QFont& font, const QFont& numberFont) {
+HouseLayout LayOutHouse(int house, const QStringList& listNames, const QFont& font, const QFont& numberFont) {
   const Obstacles obstacles{WheelMarks(numberFont)};
   QStringList names;
   std::vector<QPointF> written;
   const QFontMetricsF metrics(font);
   const QPointF place(kHouseSpots[static_cast<std::size_t>(house)].list);
-  for (int i = 0; i < lines.size(); ++i) {
-    if (lines[i].isEmpty()) continue;
-    names.append(lines[i]);
-    written.emplace_back(place.x(), place.y() + i * metrics.lineSpacing() + metrics.ascent());
+  // Name n stands on line n + 1, under the line break the list starts with.
+  for (qsizetype n = 0; n < listNames.size(); ++n) {
+    names.append(listNames[n].trimmed());
+    written.emplace_back(place.x(), place.y() + static_cast<double>(n + 1) * metrics.lineSpacing() + metrics.ascent());
   }
 
   // As written, every name's ink also stays inside the label's room, so none is
@@ -363,7 +363,7 @@ HouseLayout LayOutHouse(int house, const QStringList& lines, const QFont& font, 
   return Answer(false, false, smaller, smallerShapes, Flow(smallerShapes, smaller, house, obstacles, true));
 }
 
-ChakraBoxFit FitChakraBox(const QString& text, const QFont& font, QSize room) {
+ChakraBoxFit FitChakraBox(const QStringList& names, const QFont& font, QSize room) {
   const double own = font.pointSizeF();
   ChakraBoxFit fit;
   // Tries the lines in each size in turn and keeps the first that shows them
@@ -406,11 +406,8 @@ ChakraBoxFit FitChakraBox(const QString& text, const QFont& font, QSize room) {
     return joined;
   };
 
-  QString shown = text;
-  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  fit.lines = shown.split(QLatin1Char('\n'));
-  if (!fitLines(fit.lines) && fit.lines.size() > 1 && fit.lines.front().isEmpty()) {
+  fit.lines = QStringList{QString()} + names;
+  if (!fitLines(fit.lines) && !names.isEmpty()) {
     fit.lines.removeFirst();
     if (!fitLines(fit.lines)) {
       const QStringList joined = paired(fit.lines);

@@ -47,16 +47,17 @@ QRect HouseBounds(int house);
 // otherwise; always on the wheel, and always holding every name's ink.
 QRect HouseLabelRoom(int house, const HouseLayout& layout);
 
-// How house h lays out its list. lines is the list as written, one entry a line
-// from the house's list place down (the blank line a chart's list starts with
-// is an empty entry); font is the list's font and numberFont the house numbers'.
+// How house h lays out its list. names are the house's body names as its list
+// writes them, one a line from the second line of the house's list place down
+// (the list starts with a line break); blanks round a name are not drawn. font
+// is the list's font and numberFont the house numbers'.
 // In order of preference the names stay where they were written; or move
 // together, one under another as written, to the nearest place inside the slice;
 // or flow side by side, line by line, through the slice in the largest of
 // kCrowdedSizes that holds them all. When none of these keeps to the slice the
 // answer has fits false and the names flow over the house's box in the smallest
 // size, each once and whole, from the top of the house's box down.
-HouseLayout LayOutHouse(int house, const QStringList& lines, const QFont& font, const QFont& numberFont);
+HouseLayout LayOutHouse(int house, const QStringList& names, const QFont& font, const QFont& numberFont);
 
 // The outline of a name drawn with its baseline starting at baseline.
 QPainterPath NameOutline(const QString& name, const QFont& font, QPointF baseline);
@@ -79,9 +80,11 @@ struct ChakraBoxFit {
   bool whole = true;    // every line shows whole without scrolling
 };
 
+// names are the body names of the box's house as its list writes them; the box
+// shows the list's blank first line, then each body on a line of its own.
 // Keeps each body on a line of its own and, where it can, every line in sight: a
 // list wider or taller than the box is shown in the largest of kCrowdedSizes
 // that holds it, with a narrower margin. When that is not enough the blank line
 // the list starts with goes, then short names share a line two blanks apart.
 // When even that does not fit, the lines show in the smallest size and scroll.
-ChakraBoxFit FitChakraBox(const QString& text, const QFont& font, QSize room);
+ChakraBoxFit FitChakraBox(const QStringList& names, const QFont& font, QSize room);

@@ -20,10 +20,10 @@ ChartTextBox::ChartTextBox(QWidget* parent) : QPlainTextEdit(parent) {
   setFocusPolicy(Qt::ClickFocus);
 }
 
-void ChartTextBox::setText(const QString& text) {
-  text_ = text;
+void ChartTextBox::ShowHouse(const House& house) {
+  text_ = HouseText(house);
   const QSize room(width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width(), height() - 2 * frameWidth());
-  const ChakraBoxFit fit = FitChakraBox(text, font(), room);
+  const ChakraBoxFit fit = FitChakraBox(PlacementTexts(house), font(), room);
   document()->setDefaultFont(fit.font);
   document()->setDocumentMargin(fit.margin);
   setPlainText(fit.lines.join(QLatin1Char('\n')));

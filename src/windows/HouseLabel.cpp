@@ -11,27 +11,22 @@ HouseLabel::HouseLabel(QWidget* wheel, int house, const QFont& numberFont)
   setGeometry(HouseLabelRoom(house_, HouseLayout{}));
 }
 
-void HouseLabel::setText(const QString& text) {
-  QLabel::setText(text);
+void HouseLabel::ShowHouse(const House& house) {
+  names_ = PlacementTexts(house);
+  QLabel::setText(HouseText(house));
   setGeometry(HouseLabelRoom(house_, Layout()));
 }
 
 void HouseLabel::ShowPlaceholder(const QString& text) {
+  names_.clear();
   QLabel::setText(text);
-  layout_ = Cached{text, font(), HouseLayout{}};
+  layout_ = Cached{text, names_, font(), HouseLayout{}};
   setGeometry(HouseLabelRoom(house_, layout_->layout));
 }
 
-QStringList HouseLabel::ListLines(const QString& text) {
-  QStringList lines = text.split(QLatin1Char('\n'));
-  for (QString& line : lines) line = line.remove(QLatin1Char('\r')).trimmed();
-  return lines;
-}
-
 const HouseLayout& HouseLabel::Layout() const {
-  const QString list = text();
-  if (!layout_ || layout_->text != list || layout_->font != font()) {
-    layout_ = Cached{list, font(), LayOutHouse(house_, ListLines(list), font(), numberFont_)};
+  if (!layout_ || layout_->text != text() || layout_->names != names_ || layout_->font != font()) {
+    layout_ = Cached{text(), names_, font(), LayOutHouse(house_, names_, font(), numberFont_)};
   }
   return layout_->layout;
 }

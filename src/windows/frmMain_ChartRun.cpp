@@ -30,7 +30,7 @@ void ShowChart(frmDisplay& display, const ChartData& chart) {
     signLabels[j]->setText(HouseText(chart.Houses[HouseOfSign(chart, static_cast<Sign>(j))]));
     signLabels[j]->hide();
   }
-  for (std::size_t k = 0; k < display.lblNatal.size(); ++k) display.lblNatal[k]->setText(HouseText(chart.Houses[k]));
+  for (std::size_t k = 0; k < display.lblNatal.size(); ++k) display.lblNatal[k]->ShowHouse(chart.Houses[k]);
   // Without the ascendant's sign the window keeps the pictures it shows.
   if (chart.AscendantSign) {
     for (std::size_t k = 0; k < display.imgSign.size(); ++k) {

@@ -5,6 +5,6 @@
 
 void FillChakraBoxes(frmDisplay& chart, const ChartData& data) {
   for (int box = 0; box < ChakraBoxCount; ++box) {
-    chart.txtChakraPlanets[static_cast<std::size_t>(box)]->setText(HouseText(ChakraBoxHouse(data, box)));
+    chart.txtChakraPlanets[static_cast<std::size_t>(box)]->ShowHouse(ChakraBoxHouse(data, box));
   }
 }

@@ -15,9 +15,6 @@ namespace {
 QFont ListFont() { return platform::UiFont(QStringLiteral("Verdana"), 8.25); }
 QFont NumberFont() { return platform::UiFont(QStringLiteral("Verdana"), 12); }
 
-// A list as the chart writes it: a blank line, then one name a line.
-QStringList Written(const QStringList& names) { return QStringList{QString()} + names; }
-
 // The rules every answer keeps, whatever the house holds.
 void ExpectReadable(int house, const QStringList& names, const HouseLayout& layout, const std::string& what) {
   ASSERT_EQ(layout.names.size(), static_cast<std::size_t>(names.size())) << what;
@@ -58,7 +55,7 @@ TEST(LayOutHouse, EveryHouseHoldsOneToEightBodiesWholeInsideItsSlice) {
             names.append(bodies[body] + (retrograde && body >= 2 && body <= 6 ? " (R)" : ""));
           }
           const std::string what = "house " + std::to_string(house + 1) + ": " + names.join(", ").toStdString();
-          const HouseLayout layout = LayOutHouse(house, Written(names), ListFont(), NumberFont());
+          const HouseLayout layout = LayOutHouse(house, names, ListFont(), NumberFont());
           EXPECT_TRUE(layout.fits) << what;
           ExpectReadable(house, names, layout, what);
         }
@@ -84,7 +81,7 @@ TEST(LayOutHouse, AListInsideItsSliceKeepsItsWrittenPlaceAndOneLeaningOverMovesI
   const QFontMetricsF metrics(ListFont());
   for (const Case& c : cases) {
     const std::string what = "house " + std::to_string(c.house + 1) + ": " + c.names.join(", ").toStdString();
-    const HouseLayout layout = LayOutHouse(c.house, Written(c.names), ListFont(), NumberFont());
+    const HouseLayout layout = LayOutHouse(c.house, c.names, ListFont(), NumberFont());
     EXPECT_EQ(layout.asWritten, c.asWritten) << what;
     ExpectReadable(c.house, c.names, layout, what);
     if (c.asWritten) {
@@ -104,7 +101,7 @@ TEST(LayOutHouse, AListInsideItsSliceKeepsItsWrittenPlaceAndOneLeaningOverMovesI
 
 TEST(LayOutHouse, AListNoSizeHoldsIsStillDrawnWholeEachNameOnce) {
   const QStringList names(12, QStringLiteral("Mercury (R)"));
-  const HouseLayout layout = LayOutHouse(3, Written(names), ListFont(), NumberFont());
+  const HouseLayout layout = LayOutHouse(3, names, ListFont(), NumberFont());
   EXPECT_FALSE(layout.fits);
   EXPECT_EQ(layout.font.pointSizeF(), kCrowdedSizes.back());
   ExpectReadable(3, names, layout, "twelve long names");
@@ -114,26 +111,27 @@ TEST(FitChakraBox, ListsShrinkThenLoseTheBlankLineThenPairUp) {
   const QFont font = ListFont();
   const QSize room(62, 65);
   struct Case {
-    QString text;
+    QStringList names;
     QString lines;  // joined with "|"
     double size;
     double margin;
     bool whole;
   };
   const std::vector<Case> cases{
-      {"", "", 8.25, 4.0, true},
-      {"\r\nSun\r\nAsc", "|Sun|Asc", 8.25, 4.0, true},
-      {"\r\nSun\r\nMoon\r\nMars\r\nVenus", "|Sun|Moon|Mars|Venus", 7.5, 2.0, true},
-      {"\r\nSun\r\nMoon\r\nMercury\r\nVenus\r\nMars\r\nJupiter", "Sun|Moon|Mercury|Venus|Mars|Jupiter", 6.0, 2.0, true},
-      {"\r\nSun\r\nMoon\r\nMercury (R) \r\nVenus\r\nMars\r\nJupiter (R) \r\nSaturn (R) \r\nAsc",
+      {{}, "", 8.25, 4.0, true},
+      {{"Sun", "Asc"}, "|Sun|Asc", 8.25, 4.0, true},
+      {{"Sun", "Moon", "Mars", "Venus"}, "|Sun|Moon|Mars|Venus", 7.5, 2.0, true},
+      {{"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter"}, "Sun|Moon|Mercury|Venus|Mars|Jupiter", 6.0, 2.0, true},
+      {{"Sun", "Moon", "Mercury (R) ", "Venus", "Mars", "Jupiter (R) ", "Saturn (R) ", "Asc"},
        "Sun  Moon|Mercury (R)|Venus  Mars|Jupiter (R)|Saturn (R)|Asc", 6.0, 2.0, true},
   };
   for (const Case& c : cases) {
-    const ChakraBoxFit fit = FitChakraBox(c.text, font, room);
-    EXPECT_EQ(fit.lines.join('|'), c.lines) << c.text.toStdString();
-    EXPECT_EQ(fit.font.pointSizeF(), c.size) << c.text.toStdString();
-    EXPECT_EQ(fit.margin, c.margin) << c.text.toStdString();
-    EXPECT_EQ(fit.whole, c.whole) << c.text.toStdString();
+    const ChakraBoxFit fit = FitChakraBox(c.names, font, room);
+    const std::string what = c.names.join(", ").toStdString();
+    EXPECT_EQ(fit.lines.join('|'), c.lines) << what;
+    EXPECT_EQ(fit.font.pointSizeF(), c.size) << what;
+    EXPECT_EQ(fit.margin, c.margin) << what;
+    EXPECT_EQ(fit.whole, c.whole) << what;
     const QFontMetricsF metrics(fit.font);
     for (const QString& line : fit.lines) EXPECT_LE(metrics.horizontalAdvance(line.trimmed()), room.width() - 2 * fit.margin);
   }

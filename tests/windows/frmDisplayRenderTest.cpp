@@ -9,6 +9,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -31,16 +32,25 @@ class frmDisplayRenderTest : public testing_doubles::WindowTest {
   }
 };
 
-// Writes the twelve house texts, with the sign pictures starting at firstSign
-// (0 Aries .. 11 Pisces) in house 1, and fills the chakra boxes from them.
-void FillHouses(frmDisplay& f, const QStringList& houses, int firstSign) {
+// A house holding the given bodies; the ones marked are retrograde.
+House Holding(std::initializer_list<Body> bodies, std::initializer_list<Body> retrograde = {}) {
+  House house;
+  for (Body body : bodies) house.placements.push_back({body, 0.0, std::find(retrograde.begin(), retrograde.end(), body) != retrograde.end()});
+  return house;
+}
+
+using Houses = std::array<House, 12>;
+
+// Shows the twelve houses, with the sign pictures starting at firstSign (0 Aries
+// .. 11 Pisces) in house 1, and fills the chakra boxes from them.
+void FillHouses(frmDisplay& f, const Houses& houses, int firstSign) {
   for (std::size_t k = 0; k < 12; ++k) {
-    f.lblNatal[k]->setText(houses[static_cast<int>(k)]);
+    f.lblNatal[k]->ShowHouse(houses[k]);
     f.imgSign[k]->setPixmap(f.IMG.ListImages(static_cast<int>((firstSign + k) % 12) + 1));
   }
   for (QLabel* sign : f.SignLabels()) sign->hide();
   for (std::size_t box = 0; box < 12; ++box) {
-    f.txtChakraPlanets[box]->setText(houses[ChakraBoxHouses[box] - 1]);
+    f.txtChakraPlanets[box]->ShowHouse(houses[static_cast<std::size_t>(ChakraBoxHouses[box] - 1)]);
   }
 }
 
@@ -52,10 +62,13 @@ void FillSampleChart(frmDisplay& f) {
   f.Planet[9]->setText("02 Leo 18");
   f.lblLagna->setText("Leo");
   f.lblRashi->setText("Scorpio");
-  FillHouses(f,
-             {"\r\nSun\r\nAsc", "\r\nMercury (R) ", "", "\r\nMoon", "", "",
-              "\r\nMars\r\nJupiter (R) \r\nSaturn (R) ", "", "", "", "\r\nVenus", ""},
-             4);
+  Houses houses{};
+  houses[0] = Holding({Body::Sun, Body::Ascendant});
+  houses[1] = Holding({Body::Mercury}, {Body::Mercury});
+  houses[3] = Holding({Body::Moon});
+  houses[6] = Holding({Body::Mars, Body::Jupiter, Body::Saturn}, {Body::Jupiter, Body::Saturn});
+  houses[10] = Holding({Body::Venus});
+  FillHouses(f, houses, 4);
 }
 
 TEST_F(frmDisplayRenderTest, SampleChartDrawsEveryRegion) {
@@ -95,10 +108,17 @@ TEST_F(frmDisplayRenderTest, SampleChartDrawsEveryRegion) {
 }
 
 
-// The eight bodies of a chart, three of them retrograde, as the chart run writes
-// them into one house.
-const QString kEightBodies = QStringLiteral(
-    "\r\nSun\r\nMoon\r\nMercury (R) \r\nVenus\r\nMars\r\nJupiter (R) \r\nSaturn (R) \r\nAsc");
+// The eight bodies of a chart, three of them retrograde, in one house.
+const House kEightBodies = Holding({Body::Sun, Body::Moon, Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter,
+                                    Body::Saturn, Body::Ascendant},
+                                   {Body::Mercury, Body::Jupiter, Body::Saturn});
+
+// Every house holding the same bodies.
+Houses AllHolding(const House& house) {
+  Houses houses;
+  houses.fill(house);
+  return houses;
+}
 
 // The pixels, in the wheel's coordinates, where a house label really draws.
 QRegion InkOf(QLabel* label) {
@@ -151,20 +171,22 @@ TEST_F(frmDisplayRenderTest, CrowdedHousesAndChakraBoxesStayReadable) {
   frmDisplay& f = Form<frmDisplay>::Show();
 
   // Eight bodies in house 1, the other houses holding one name each.
-  QStringList houses(12, QStringLiteral("\r\nMars (R) "));
+  const House retrogradeMars = Holding({Body::Mars}, {Body::Mars});
+  Houses houses = AllHolding(retrogradeMars);
   houses[0] = kEightBodies;
   FillHouses(f, houses, 4);
 
   // Pisces rising with seven bodies in house 12.
-  houses = QStringList(12, QString());
-  houses[0] = QStringLiteral("\r\nAsc");
-  houses[11] = QStringLiteral("\r\nSun\r\nMoon\r\nMercury (R) \r\nVenus\r\nMars\r\nJupiter\r\nSaturn (R) ");
+  houses = Houses{};
+  houses[0] = Holding({Body::Ascendant});
+  houses[11] = Holding({Body::Sun, Body::Moon, Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter, Body::Saturn},
+                       {Body::Mercury, Body::Saturn});
   FillHouses(f, houses, 11);
   Keep(f.grab().toImage(), "frmDisplay-pisces-rising.png");
   ExpectHousesReadable(f, "Pisces rising");
 
   // A retrograde body and its neighbour in every house.
-  houses = QStringList(12, QStringLiteral("\r\nMercury (R) \r\nVenus"));
+  houses = AllHolding(Holding({Body::Mercury, Body::Venus}, {Body::Mercury}));
   FillHouses(f, houses, 0);
   Keep(f.grab().toImage(), "frmDisplay-retrograde-neighbours.png");
   ExpectHousesReadable(f, "retrograde neighbours");
@@ -172,8 +194,8 @@ TEST_F(frmDisplayRenderTest, CrowdedHousesAndChakraBoxesStayReadable) {
 
   // All eight bodies in each house in turn.
   for (std::size_t k = 0; k < 12; ++k) {
-    houses = QStringList(12, QStringLiteral("\r\nMars (R) "));
-    houses[static_cast<int>(k)] = kEightBodies;
+    houses = AllHolding(retrogradeMars);
+    houses[k] = kEightBodies;
     FillHouses(f, houses, 4);
     const std::string chart = "eight in house " + std::to_string(k + 1);
     Keep(f.grab().toImage(), ("frmDisplay-eight-in-house-" + std::to_string(k + 1) + ".png").c_str());

@@ -240,9 +240,10 @@ TEST_F(frmDisplayTest, ChakraPanelHasHeadingsTipsRowColoursAndEmblems) {
 
 TEST_F(frmDisplayTest, ChakraBoxKeepsItsTextExactlyAndShowsOneBodyPerLine) {
   frmDisplay& f = Form<frmDisplay>::Get();
-  const QString text = QStringLiteral("\r\nSun\r\nMercury (R) \r\nAsc");
-  f.txtChakraPlanets[3]->setText(text);
-  EXPECT_EQ(f.txtChakraPlanets[3]->text(), text);
+  House house;
+  house.placements = {{Body::Sun}, {Body::Mercury, 0.0, true}, {Body::Ascendant}};
+  f.txtChakraPlanets[3]->ShowHouse(house);
+  EXPECT_EQ(f.txtChakraPlanets[3]->text(), "\r\nSun\r\nMercury (R) \r\nAsc");
   EXPECT_EQ(f.txtChakraPlanets[3]->toPlainText(), "\nSun\nMercury (R) \nAsc");
   EXPECT_TRUE(f.txtChakraPlanets[3]->isReadOnly());
 }
@@ -253,7 +254,9 @@ TEST_F(frmDisplayTest, ChakraBoxesNeitherTakeTheFocusUnaskedNorDrawATextCursor) 
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
   ChartTextBox* first = f.txtChakraPlanets[0];
   EXPECT_NE(QApplication::focusWidget(), first);
-  first->setText(QStringLiteral("\r\nSun\r\nAsc"));
+  House house;
+  house.placements = {{Body::Sun}, {Body::Ascendant}};
+  first->ShowHouse(house);
   const QImage unfocused = first->grab().toImage();
 
   // A click still gives the box the focus, so the mouse can select and copy,

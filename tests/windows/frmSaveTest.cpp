@@ -241,7 +241,9 @@ TEST_F(frmSaveTest, PrintMenuPicksThePrinterAndCancelChangesNothing) {
 
 TEST_F(frmSaveTest, RenderedLook) {
   frmDisplay& display = Form<frmDisplay>::Get();
-  display.txtChakraPlanets[1]->setText(QStringLiteral("\r\nSun\r\nMercury (R) "));
+  House house;
+  house.placements = {{Body::Sun}, {Body::Mercury, 0.0, true}};
+  display.txtChakraPlanets[1]->ShowHouse(house);
   frmSave& form = ShowReport();
   const QImage picture = form.grab().toImage();
   EXPECT_EQ(picture.size(), form.size());
