@@ -185,8 +185,8 @@ TEST_F(DarkPaletteTest, EveryTextReadsUnderADarkDesktopPalette) {
   const std::map<QString, double> dark = AllWindows();
   ASSERT_GT(dark.size(), 100u);
   for (const auto& [text, contrast] : dark) {
-    // At least 3:1, or as much as the design gives on a light desktop (the house
-    // numbers stand on the wheel's picture).
+    // At least 3:1, or as much as the same text has on a light desktop (the house
+    // numbers stand on the wheel's picture, whose colours are fixed).
     const auto onLight = light.find(text);
     const double least = std::min(3.0, onLight == light.end() ? 3.0 : onLight->second - 0.01);
     EXPECT_GE(contrast, least) << text.toStdString();
